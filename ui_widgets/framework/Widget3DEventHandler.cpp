@@ -106,8 +106,11 @@ void Widget3DEventHandler::removeWidget3D(IWidget3D* widget)
         ended->emitWidgetDeselect(*lastMouseEvent);
         ended->emitWidgetExited(*lastMouseEvent);
         restoreCursor();
-    } else if (widget == hoveredWidget || ownsLastNode || ownsCurrentNode) {
+    } else if (hoveredWidget && (widget == hoveredWidget || ownsLastNode || ownsCurrentNode)) {
+        // The widget that showed its hover cursor is gone: the view gets its own cursor back, so
+        // that the next enter does not save the dead widget's cursor as the view's.
         hoveredWidget = nullptr;
+        restoreCursor();
     }
     // Records must not keep nodes that are about to go away with the widget.
     if (ownsLastNode)
