@@ -148,7 +148,8 @@ std::vector<Placement> placements()
     return {
         {"plain", [](VyrGraphicsNode* n, auto&) { return n; }},
         {"rotated, non-uniform scale", [](VyrGraphicsNode* n, auto&) {
-             n->setXYDirections(Lumo::normalized(float3{1, 1, 0}), Lumo::normalized(float3{-1, 1, 1}));
+             // Local Z turns away from the camera, so bases and bottom caps face it.
+             n->setXYDirections(Lumo::normalized(float3{1, 1, 0}), Lumo::normalized(float3{1, -1, -1}));
              n->setScale({1.4f, 0.6f, 1.2f});
              n->setPosition({0.3f, -0.2f, 0.5f});
              return n;
