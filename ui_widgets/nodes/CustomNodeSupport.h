@@ -2,6 +2,7 @@
 
 #include "ui_widgets/platform/host/Conversion.h"
 #include "ui_widgets/platform/host/Styles.h"
+#include "ui_widgets/platform/math/Intern.h"
 #include "ui_widgets/platform/math/Vec.h"
 #include "ui_widgets/platform/scene/IScene.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
