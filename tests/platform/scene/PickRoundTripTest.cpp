@@ -91,7 +91,7 @@ std::vector<Shape> shapes()
          [](const float3& p) { const float ring = std::hypot(p.x, p.y) - 0.8f; return ring * ring + p.z * p.z <= 0.0625f; }, {}},
         {"mesh box", [] {
              auto* n = VyrMeshNode::createGraphicsNode();
-             n->setMesh(ProceduralMeshes::box({-0.5f, -0.4f, -0.3f}, {0.6f, 0.5f, 0.4f}));
+             n->setMesh(ProceduralMeshes::box(Kairn::Objects::Box<float>({-0.5f, -0.4f, -0.3f}, {0.6f, 0.5f, 0.4f})));
              return n;
          },
          Reference::Solid,
@@ -148,7 +148,8 @@ std::vector<Placement> placements()
     return {
         {"plain", [](VyrGraphicsNode* n, auto&) { return n; }},
         {"rotated, non-uniform scale", [](VyrGraphicsNode* n, auto&) {
-             n->setXYDirections(Lumo::normalized(float3{1, 1, 0}), Lumo::normalized(float3{-1, 1, 1}));
+             // Local Z turns away from the camera, so bases and bottom caps face it.
+             n->setXYDirections(Lumo::normalized(float3{1, 1, 0}), Lumo::normalized(float3{1, -1, -1}));
              n->setScale({1.4f, 0.6f, 1.2f});
              n->setPosition({0.3f, -0.2f, 0.5f});
              return n;
