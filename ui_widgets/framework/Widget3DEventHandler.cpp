@@ -106,8 +106,11 @@ void Widget3DEventHandler::removeWidget3D(IWidget3D* widget)
         ended->emitWidgetDeselect(*lastMouseEvent);
         ended->emitWidgetExited(*lastMouseEvent);
         restoreCursor();
-    } else if (widget == hoveredWidget || ownsLastNode || ownsCurrentNode) {
+    } else if (hoveredWidget && (widget == hoveredWidget || ownsLastNode || ownsCurrentNode)) {
+        // The widget that showed its hover cursor is gone: the view gets its own cursor back, so
+        // that the next enter does not save the dead widget's cursor as the view's.
         hoveredWidget = nullptr;
+        restoreCursor();
     }
     // Records must not keep nodes that are about to go away with the widget.
     if (ownsLastNode)
@@ -296,7 +299,9 @@ IWidget3D* Widget3DEventHandler::widgetUnderMouse(Widget3DMouseEvent* event)
     IWidget3D* widget = Widget3DGroup::getWidgetGroupFromGraphicsNode(root);
     if (!widget)
         widget = IWidget3D::getWidgetFromGraphicsNode(root);
-    if (!widget)
+    // Nodes of a widget that was detached from this handler may still be in its scene; such a
+    // widget is out of the handler's reach (its destruction would go unnoticed here).
+    if (!widget || !isRegistered(widget))
         return nullptr;
     event->hitPoint = hitPoint;
     event->graphicsNode = root;

@@ -46,7 +46,8 @@ struct Widget3DMouseEvent;
 //     the release without entering it).
 //   double-click over U: U->mouseDoubleClick, its step applied.
 //   a widget unregistered or destroyed while dragged ends the drag with widgetDeselect and
-//     widgetExited and restores the cursor; while hovered it is simply forgotten.
+//     widgetExited and restores the cursor; while hovered it is forgotten without a signal and
+//     the cursor is restored.
 //
 // A host creates one handler per view and forwards the view's events to it:
 //
