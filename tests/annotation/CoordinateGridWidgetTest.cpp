@@ -1,3 +1,4 @@
+#include "tests/platform/math/MathExpect.h"
 #include "tests/support/InteractionHarness.h"
 #include "tests/support/LiveInstanceCheck.h"
 #include "ui_widgets/annotation/CoordinateGridWidget.h"
@@ -75,13 +76,6 @@ protected:
     std::vector<std::unique_ptr<CoordinateGridWidget>> widgets;
 };
 
-void expectNear(const float3& actual, const float3& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-4f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-4f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-4f);
-}
-
 } // namespace
 
 TEST_F(CoordinateGridWidgetTest, DefaultGridLiesInTheXYPlane)
@@ -97,17 +91,17 @@ TEST_F(CoordinateGridWidgetTest, DefaultGridLiesInTheXYPlane)
     const float half = cells * spacing;
     // Lines along y at x = -10, -9, ..., 10, each from y = -10 to 10.
     for (int i = 0; i <= 2 * cells; ++i) {
-        expectNear(lines[std::size_t(i)].start, {-half + i * spacing, -half, 0});
-        expectNear(lines[std::size_t(i)].end, {-half + i * spacing, half, 0});
+        EXPECT_TRUE(MathTest::near(lines[std::size_t(i)].start, {-half + i * spacing, -half, 0}, 1e-4f));
+        EXPECT_TRUE(MathTest::near(lines[std::size_t(i)].end, {-half + i * spacing, half, 0}, 1e-4f));
     }
     // Then the y axis, the lines along x from y = 10 down to -10, and the x axis.
     const std::size_t yAxis = 2 * cells + 1, xAxis = lines.size() - 1;
-    expectNear(lines[yAxis].start, {0, -axisReach, 0});
-    expectNear(lines[yAxis].end, {0, axisReach, 0});
-    expectNear(lines[yAxis + 1].start, {-half, half, 0});
-    expectNear(lines[xAxis - 1].end, {half, -half, 0});
-    expectNear(lines[xAxis].start, {-axisReach, 0, 0});
-    expectNear(lines[xAxis].end, {axisReach, 0, 0});
+    EXPECT_TRUE(MathTest::near(lines[yAxis].start, {0, -axisReach, 0}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(lines[yAxis].end, {0, axisReach, 0}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(lines[yAxis + 1].start, {-half, half, 0}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(lines[xAxis - 1].end, {half, -half, 0}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(lines[xAxis].start, {-axisReach, 0, 0}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(lines[xAxis].end, {axisReach, 0, 0}, 1e-4f));
 }
 
 TEST_F(CoordinateGridWidgetTest, NewCoordinateSystemReusesTheGridWithNormalisedAxes)
@@ -125,12 +119,12 @@ TEST_F(CoordinateGridWidgetTest, NewCoordinateSystemReusesTheGridWithNormalisedA
     EXPECT_EQ(VyrGridPlaneNode::NetObjectCount(), liveGrids);
     const std::vector<Segment> lines = segmentsOf(widget);
     ASSERT_EQ(int(lines.size()), expectedChildren);
-    expectNear(lines[1].start - lines[0].start, {0, spacing, 0});
-    expectNear(lines[0].end - lines[0].start, {0, 0, 2 * cells * spacing});
+    EXPECT_TRUE(MathTest::near(lines[1].start - lines[0].start, {0, spacing, 0}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(lines[0].end - lines[0].start, {0, 0, 2 * cells * spacing}, 1e-4f));
     const Segment yAxis = lines[2 * cells + 1];
-    expectNear(yAxis.start, origin - float3{0, 0, axisReach});
-    expectNear(yAxis.end, origin + float3{0, 0, axisReach});
-    expectNear(lines.back().end, origin + float3{0, axisReach, 0});
+    EXPECT_TRUE(MathTest::near(yAxis.start, origin - float3{0, 0, axisReach}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(yAxis.end, origin + float3{0, 0, axisReach}, 1e-4f));
+    EXPECT_TRUE(MathTest::near(lines.back().end, origin + float3{0, axisReach, 0}, 1e-4f));
 
     // The same system with unit axes gives the same lines.
     CoordinateGridWidget* unit = create();
@@ -138,15 +132,15 @@ TEST_F(CoordinateGridWidgetTest, NewCoordinateSystemReusesTheGridWithNormalisedA
     const std::vector<Segment> unitLines = segmentsOf(unit);
     ASSERT_EQ(unitLines.size(), lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        expectNear(lines[i].start, unitLines[i].start);
-        expectNear(lines[i].end, unitLines[i].end);
+        EXPECT_TRUE(MathTest::near(lines[i].start, unitLines[i].start, 1e-4f));
+        EXPECT_TRUE(MathTest::near(lines[i].end, unitLines[i].end, 1e-4f));
     }
 
     // A zero or non-finite axis leaves the grid as it was.
     widget->setCoordinateSystem({0, 0, 0}, {0, 0, 0}, {1, 0, 0});
     widget->setCoordinateSystem({0, 0, 0}, {1, 0, 0}, {NAN, 0, 0});
     widget->setCoordinateSystem({INFINITY, 0, 0}, {1, 0, 0}, {0, 1, 0});
-    expectNear(segmentsOf(widget).back().end, origin + float3{0, axisReach, 0});
+    EXPECT_TRUE(MathTest::near(segmentsOf(widget).back().end, origin + float3{0, axisReach, 0}, 1e-4f));
 }
 
 TEST_F(CoordinateGridWidgetTest, MouseNeverReachesTheGrid)
