@@ -61,10 +61,7 @@ TEST_F(SurveyPointWidgetTest, PressIsTakenButNeverMovesThePoint)
 {
     const QPointF press = h.screenPoint(at);
     EXPECT_TRUE(h.pressAt(press));
-    EXPECT_EQ(log.lines(), QStringList({"s.widgetEntered", "s.surveyPointChanged", "s.widgetSelect"}));
-    const QVariantList changed = log.entries().at(1).arguments;
-    EXPECT_EQ(qvariant_cast<std::wstring>(changed.at(0)), L"Station 4");
-    EXPECT_EQ(changed.at(1).toPoint(), press.toPoint());
+    EXPECT_EQ(log.lines(), QStringList({"s.widgetEntered", "s.widgetSelect"}));
     log.clear();
 
     // Far beyond any drag threshold: nothing moves and no tracking signal is emitted.
@@ -147,8 +144,7 @@ TEST_F(SurveyPointWidgetTest, ClickOnTheLabelSelectsThePoint)
         point->setPosition(row.position);
         const QPointF click = h.screenPoint(row.position) + intoText;
         EXPECT_TRUE(h.pressAt(click));
-        EXPECT_EQ(log.lines(), QStringList({"s.widgetEntered", "s.surveyPointChanged", "s.widgetSelect"}));
-        EXPECT_EQ(log.entries().at(1).arguments.at(1).toPoint(), click.toPoint());
+        EXPECT_EQ(log.lines(), QStringList({"s.widgetEntered", "s.widgetSelect"}));
         EXPECT_TRUE(h.releaseAt(click));
         log.clear();
     }

@@ -74,10 +74,8 @@ void SurveyPointWidget::attachLabel()
         labelNode->addToScene(eventHandler->GetScene(), Kairn::Graphics::SceneItemOverlay);
 }
 
-bool SurveyPointWidget::mouseDown(const Widget3DMouseEvent& event)
+bool SurveyPointWidget::mouseDown(const Widget3DMouseEvent&)
 {
-    if (!silenced)
-        emit surveyPointChanged(label, event.pos());
     return true;
 }
 

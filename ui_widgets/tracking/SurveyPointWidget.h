@@ -26,8 +26,8 @@ public:
     static SurveyPointWidget* createWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type);
     ~SurveyPointWidget() override;
 
-    // Takes the press without storing it, so no drag ever starts, and tells the host which point
-    // was clicked and where (surveyPointChanged with the label and the view position).
+    // Takes the press without storing it: the handler selects the point (widgetSelect), but no
+    // drag ever starts.
     bool mouseDown(const Widget3DMouseEvent& event) override;
     // Paints the marker with `color`; the label keeps grey text and takes `color` as its
     // background. resetColor reaches this with the inactive colour.
@@ -47,6 +47,8 @@ public:
     void cameraOperationEnded(const Ocuvo::CameraParameters& parameters) override;
 
 signals:
+    // Part of the widget's public signal set for hosts that relay edits of a point; the widget
+    // itself never emits it (a click selects the point through widgetSelect instead).
     void surveyPointChanged(const std::wstring& label, const QPoint& pos);
 
 protected:
