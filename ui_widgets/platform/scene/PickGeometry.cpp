@@ -158,16 +158,27 @@ bool intersectTorus(const Lumo::float3& origin, const Lumo::float3& direction, f
                         leave)
         || leave < 0.0)
         return false;
+    // Sphere tracing: a step of the distance to the surface can never cross it. Near the surface
+    // the step is kept at a thousandth of the tube radius until the ray is inside, and the entry
+    // is then found by bisection; a ray that only grazes the surface misses.
     double s = std::max(enter, 0.0);
-    const double tolerance = 1e-3 * r;
+    const double minimumStep = 1e-3 * r;
     double d = distance(s);
     if (d < 0.0)
         return finish(0.0, t);
-    for (int step = 0; step < 1024 && s <= leave; ++step) {
-        if (d < tolerance)
-            return finish(s / scale, t);
-        s += d;
-        d = distance(s);
+    for (int step = 0; step < 8192 && s <= leave; ++step) {
+        const double next = s + std::max(d, minimumStep);
+        const double dNext = distance(next);
+        if (dNext < 0.0) {
+            double outside = s, inside = next;
+            for (int i = 0; i < 40; ++i) {
+                const double middle = 0.5 * (outside + inside);
+                (distance(middle) < 0.0 ? inside : outside) = middle;
+            }
+            return finish(outside / scale, t);
+        }
+        s = next;
+        d = dNext;
     }
     return false;
 }

@@ -25,8 +25,9 @@ bool intersectCone(const Lumo::float3& origin, const Lumo::float3& direction, fl
                    float& t);
 
 // Torus around the Z axis: tube of radius minorRadius around the circle of radius majorRadius in
-// the XY plane. Sphere tracing on the exact distance function never steps through the surface;
-// it stops within a thousandth of the tube radius of the surface.
+// the XY plane. Sphere tracing on the exact distance function (which never steps through the
+// surface), with the entry refined by bisection; only a chord thinner than a thousandth of the
+// tube radius can be stepped over.
 bool intersectTorus(const Lumo::float3& origin, const Lumo::float3& direction, float majorRadius,
                     float minorRadius, float& t);
 
