@@ -91,7 +91,7 @@ std::vector<Shape> shapes()
          [](const float3& p) { const float ring = std::hypot(p.x, p.y) - 0.8f; return ring * ring + p.z * p.z <= 0.0625f; }, {}},
         {"mesh box", [] {
              auto* n = VyrMeshNode::createGraphicsNode();
-             n->setMesh(ProceduralMeshes::box({-0.5f, -0.4f, -0.3f}, {0.6f, 0.5f, 0.4f}));
+             n->setMesh(ProceduralMeshes::box(Kairn::Objects::Box<float>({-0.5f, -0.4f, -0.3f}, {0.6f, 0.5f, 0.4f})));
              return n;
          },
          Reference::Solid,

@@ -196,7 +196,7 @@ TEST_F(PickRules, SurfacePicksReturnMeshPointsWithNormalsFacingTheRay)
 {
     // A box mesh, turned and stretched, in the model layer.
     VyrMeshNode* mesh = keep(VyrMeshNode::createGraphicsNode());
-    ASSERT_TRUE(mesh->setMesh(ProceduralMeshes::box({-1, -1, -1}, {1, 1, 1})));
+    ASSERT_TRUE(mesh->setMesh(ProceduralMeshes::box(Kairn::Objects::Box<float>({-1, -1, -1}, {1, 1, 1}))));
     mesh->setZDirection(Lumo::normalized(float3{0.3f, 0.2f, 1.0f}));
     mesh->setScale({2.0f, 1.0f, 0.5f});
     mesh->addToScene(viewport.getScene(), SceneItemModel);

@@ -124,7 +124,7 @@ TEST(PrimitiveNodes, MeshLoadingFailureKeepsTheNodeUnchanged)
     {
         AutoPtr<VyrMeshNode> node(VyrMeshNode::createGraphicsNode());
         EXPECT_EQ(node->mesh(), nullptr);
-        ASSERT_TRUE(node->setMesh(ProceduralMeshes::box({0, 0, 0}, {1, 2, 3})));
+        ASSERT_TRUE(node->setMesh(ProceduralMeshes::box(Kairn::Objects::Box<float>({0, 0, 0}, {1, 2, 3}))));
         const TriangleMesh* before = node->mesh();
         const quint64 revision = node->geometryRevision();
 
