@@ -4,15 +4,23 @@
 #include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/scene/Billboard.h"
+#include "ui_widgets/platform/scene/Camera.h"
+#include "ui_widgets/platform/scene/IGraphicsSystem.h"
+#include "ui_widgets/platform/scene/IPointSelectionTool.h"
+#include "ui_widgets/platform/scene/PointSelectionToolSettings.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
 #include "ui_widgets/platform/scene/VyrText2dNode.h"
+#include "ui_widgets/platform/scene/Viewport.h"
+
+#include <memory>
 
 #include <vector>
 
 using namespace Velto::UiWidget;
 using Kairn::Graphics::VyrGraphicsNode;
+using Kairn::Graphics::VyrGroupNode;
 using Lumo::Objects::AutoPtr;
 
 namespace {
@@ -85,6 +93,36 @@ TEST_F(ArrowNodeTest, AimsAndScalesLikeAnyNode)
     expectNear(arrow->getZDirection(), {0, 1, 0});
     // The group's Z extent is shaft plus head, 1.15 before scaling.
     EXPECT_NEAR(arrow->getZLength(), 2.3f, 1e-4f);
+}
+
+TEST_F(ArrowNodeTest, HeadIsHitWhereItIsSeen)
+{
+    Kairn::Graphics::Viewport viewport(400, 300);
+    viewport.getCamera()->lookAt({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
+    AutoPtr<VyrArrowNode> arrow(VyrArrowNode::createAndAddGraphicsNode(viewport.getScene(), 1));
+    // Aimed along +X and doubled: the head spans x = 2 .. 2.3 with radius 0.15.
+    arrow->setZDirection({1, 0, 0});
+    arrow->scaleUniformlyUsingZLength(2.3f);
+    const std::vector<VyrGraphicsNode*> parts = childrenOf(arrow.get());
+
+    std::unique_ptr<Kairn::Graphics::IPointSelectionTool> tool(
+        Kairn::Graphics::GetIGSCtrl()->createPointSelectionTool(&viewport, 1));
+    ASSERT_TRUE(tool);
+    Kairn::Graphics::Camera* camera = viewport.getCamera();
+    Kairn::Objects::Vector3<float> hitPoint;
+
+    // Halfway up the cone, a little off its axis so that the shaft line is not the nearest hit.
+    const Lumo::vec2<float> onHead = camera->projectToScreen({2.1f, 0.05f, 0});
+    VyrGraphicsNode* hit = VyrGraphicsNode::getGraphicsNodeFromLumoNode(tool->pick(onHead, hitPoint));
+    ASSERT_NE(hit, nullptr);
+    EXPECT_EQ(hit, parts[2]) << "the cone head";
+    EXPECT_EQ(VyrGroupNode::getRootParentNode(hit), arrow.get());
+    EXPECT_GT(hitPoint.x, 2.0f);
+    EXPECT_LT(hitPoint.x, 2.3f);
+
+    // Beyond the tip, and beside the head farther than any pick tolerance, nothing is hit.
+    EXPECT_EQ(tool->pick(camera->projectToScreen({2.6f, 0, 0}), hitPoint), nullptr);
+    EXPECT_EQ(tool->pick(camera->projectToScreen({2.1f, 0.6f, 0}), hitPoint), nullptr);
 }
 
 TEST_F(MarginTextNodeTest, AnchorsTheLabelWithoutMovingTheNode)
@@ -173,4 +211,8 @@ TEST_F(MarginTextNodeTest, CopySharesTheTextChild)
     AutoPtr<VyrMarginTextNode> copy(new VyrMarginTextNode(*label));
     copy->setText(L"changed");
     EXPECT_EQ(std::wstring(label->getText()), L"changed");
+    // The copy keeps the shared text alive after the label it was made from is gone.
+    label.reset();
+    copy->setText(L"still here");
+    EXPECT_EQ(std::wstring(copy->getText()), L"still here");
 }

@@ -17,14 +17,15 @@ struct Segment
     Lumo::float3 end;
 };
 
-// Every child line in the grid's frame, in child order.
+// Every child line in the grid's frame, in child order: a segment's position is where its start
+// point lies, and it runs its Z length along its Z direction.
 std::vector<Segment> segmentsOf(VyrGridPlaneNode* grid)
 {
     std::vector<Segment> segments;
     grid->enumerateChildNodes([&](Kairn::Graphics::VyrGraphicsNode* child) {
         auto* line = dynamic_cast<Kairn::Graphics::VyrLineSegmentNode*>(child);
         if (line)
-            segments.push_back({line->getPosition() + line->getStartPoint(), line->getPosition() + line->getEndPoint()});
+            segments.push_back({line->getPosition(), line->getPosition() + line->getZDirection() * line->getZLength()});
     });
     return segments;
 }

@@ -2,7 +2,6 @@
 
 #include "ui_widgets/nodes/CustomNodeSupport.h"
 #include "ui_widgets/platform/scene/Billboard.h"
-#include "ui_widgets/platform/scene/VyrText2dNode.h"
 
 namespace Velto::UiWidget {
 
@@ -70,9 +69,9 @@ void* VyrMarginTextNode::GetInterface(const Lumo::Objects::UString* id)
 void VyrMarginTextNode::init()
 {
     Kairn::Graphics::VyrGroupNode::init();
-    mText = Kairn::Graphics::VyrText2dNode::createGraphicsNode();
+    mText.reset(Kairn::Graphics::VyrText2dNode::createGraphicsNode());
     mText->removeBillboard();
-    addChildNode(mText, false);
+    addChildNode(mText.get(), false);
     mText->setPosition(Lumo::float3{1.0f, -1.0f, 0.0f} * Margin);
     setBillboard(screenLabelBillboard());
 }

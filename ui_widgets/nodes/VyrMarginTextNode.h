@@ -1,11 +1,9 @@
 #pragma once
 
+#include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/scene/NetObjectCountImpl.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
-
-namespace Kairn::Graphics {
-class VyrText2dNode;
-}
+#include "ui_widgets/platform/scene/VyrText2dNode.h"
 
 namespace Velto::UiWidget {
 
@@ -14,7 +12,8 @@ namespace Velto::UiWidget {
 class VyrMarginTextNode : public Kairn::Graphics::VyrGroupNode, public NetObjectCountImpl<VyrMarginTextNode>
 {
 public:
-    // The copy shares the text child of the original; the original's group keeps owning it.
+    // The copy shares the text child of the original. Each label also holds a reference on it,
+    // so a copy stays usable when the label it was made from is gone.
     VyrMarginTextNode(const VyrMarginTextNode& other);
     VyrMarginTextNode& operator=(const VyrMarginTextNode& other);
     ~VyrMarginTextNode() override;
@@ -53,7 +52,7 @@ protected:
     void init() override;
 
 private:
-    Kairn::Graphics::VyrText2dNode* mText = nullptr;
+    Lumo::Objects::AutoPtr<Kairn::Graphics::VyrText2dNode> mText;
 };
 
 } // namespace Velto::UiWidget

@@ -8,11 +8,14 @@
 #include "ui_widgets/platform/scene/PointSelectionToolSettings.h"
 #include "ui_widgets/platform/scene/ProceduralMeshes.h"
 #include "ui_widgets/platform/scene/Viewport.h"
+#include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
+#include "ui_widgets/platform/scene/VyrText2dNode.h"
+#include "ui_widgets/platform/scene/VyrTextNode.h"
 
 #include <gtest/gtest.h>
 
@@ -225,4 +228,58 @@ TEST_F(PickRules, SurfacePicksReturnMeshPointsWithNormalsFacingTheRay)
     EXPECT_FALSE(surface->pickSurface(screenOf({0, 0, 0}), point, normal));
     // Widgets never see the model layer.
     EXPECT_FALSE(tool(1)->pickSurface(screenOf({0.5f, 0.5f, 0}), point, normal));
+}
+
+TEST_F(PickRules, BillboardsArePickedWhereTheyAreDrawn)
+{
+    Camera* camera = viewport.getCamera();
+    camera->lookAt({4.0f, -3.0f, 6.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
+    auto picker = tool(1);
+    Kairn::Objects::Vector3<float> world;
+
+    // A screen-space label: a group anchored at a 3D point with 2D text 10 pixels to the right
+    // and 10 pixels down from it.
+    const float3 anchor{0.5f, 0.5f, 0.5f};
+    VyrGroupNode* label = keep(VyrGroupNode::createGraphicsNode());
+    VyrText2dNode* text = VyrText2dNode::createGraphicsNode();
+    text->setText(L"12.5");
+    text->setFontSize(20.0f);
+    label->addChildNode(text, float3{10.0f, -10.0f, 0.0f});
+    Lumo::Graphics::Billboard screenSpace;
+    screenSpace.kind = 1;
+    screenSpace.AnchorPosition(anchor);
+    label->setBillboard(screenSpace);
+    label->addToScene(viewport.getScene(), SceneItemWidget);
+    const Lumo::vec2<float> anchorPixel = camera->projectToScreen(anchor);
+    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 14.0f}, world), text->getRenderNode());
+    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{6.0f, 14.0f}, world), nullptr);
+    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 6.0f}, world), nullptr);
+    label->removeFromScene();
+
+    // A marker disc of radius 1 drawn 3 pixels per unit at a fixed screen position.
+    VyrCircleNode* marker = keep(VyrCircleNode::createGraphicsNode());
+    marker->setFillable(true);
+    Lumo::Graphics::Billboard fixed;
+    fixed.kind = 1;
+    fixed.FixedScaleFactor(3.0f);
+    fixed.useScreenPosition = true;
+    fixed.ScreenPosition(Lumo::vec2<float>{120.0f, 80.0f});
+    marker->setBillboard(fixed);
+    marker->addToScene(viewport.getScene(), SceneItemWidget);
+    EXPECT_EQ(picker->pick({122.5f, 80.0f}, world), marker->getRenderNode());
+    EXPECT_EQ(picker->pick({120.0f, 77.5f}, world), marker->getRenderNode());
+    EXPECT_EQ(picker->pick({123.5f, 80.0f}, world), nullptr);
+    marker->removeFromScene();
+
+    // 3D text set edge-on to the camera is turned to face it by a kind-0 billboard.
+    VyrTextNode* dimension = keep(VyrTextNode::createGraphicsNode());
+    dimension->setText(L"2.00 m");
+    dimension->setXYDirections(Lumo::normalized(float3{4.0f, -3.0f, 0.0f}), {0.0f, 0.0f, 1.0f});
+    dimension->setPosition({-1.0f, 1.0f, 0.0f});
+    dimension->addToScene(viewport.getScene(), SceneItemWidget);
+    const Lumo::vec2<float> beside = camera->projectToScreen({-1.0f, 1.0f, 0.0f}) + Lumo::vec2<float>{8.0f, 0.0f};
+    EXPECT_EQ(picker->pick(beside, world), nullptr);
+    Lumo::Graphics::Billboard facing;
+    dimension->setBillboard(facing);
+    EXPECT_EQ(picker->pick(beside, world), dimension->getRenderNode());
 }
