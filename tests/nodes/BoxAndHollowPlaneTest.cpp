@@ -1,7 +1,6 @@
 #include "tests/nodes/NodeCountCheck.h"
+#include "tests/nodes/NodeTestSupport.h"
 
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/math/AutoPtr.h"
 
 #include <vector>
@@ -20,17 +19,7 @@ std::vector<VyrHollowPlaneNode*> facesOf(VyrBoxNode* box)
     return faces;
 }
 
-void expectNear(const Lumo::float3& actual, const Lumo::float3& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
-}
 
-Lumo::vec4<float> blue()
-{
-    return Velto::Utilities::Conversion::ToColor4(Velto::Resource::Styles::Instance().Color3DWidgetBlue());
-}
 
 class HollowPlaneNodeTest : public NodeCountCheck
 {
@@ -50,7 +39,7 @@ TEST_F(HollowPlaneNodeTest, IsAClosedUnitSquareFrame)
     EXPECT_TRUE(outline.isClosed());
     EXPECT_EQ(outline.point(0), (Lumo::float3{-0.5f, -0.5f, 0}));
     EXPECT_EQ(outline.point(2), (Lumo::float3{0.5f, 0.5f, 0}));
-    EXPECT_EQ(plane->getColor(), blue());
+    EXPECT_EQ(plane->getColor(), styleBlue());
 
     EXPECT_EQ(plane->getUntransformedPosition(), (Lumo::float3{0, 0, 0}));
     EXPECT_EQ(plane->getUntransformedXDirection(), (Lumo::float3{1, 0, 0}));
@@ -117,7 +106,7 @@ TEST_F(BoxNodeTest, IsSixOutwardFacingUnfilledFaces)
         EXPECT_NEAR(faces[i]->getYLength(), 1.0f, 1e-5f);
         EXPECT_FALSE(faces[i]->isFillable());
         EXPECT_FALSE(faces[i]->isParticipatingInLighting());
-        EXPECT_EQ(faces[i]->getColor(), blue());
+        EXPECT_EQ(faces[i]->getColor(), styleBlue());
     }
     // The outline of the whole cube: a unit extent along each axis.
     EXPECT_NEAR(box->getXLength(), 1.0f, 1e-5f);
@@ -135,7 +124,7 @@ TEST_F(BoxNodeTest, FillsAndColoursOneFace)
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(faces[i]->isFillable(), i == VyrBoxNode::PositiveZ);
-        EXPECT_EQ(faces[i]->getColor(), i == VyrBoxNode::PositiveZ ? amber : blue());
+        EXPECT_EQ(faces[i]->getColor(), i == VyrBoxNode::PositiveZ ? amber : styleBlue());
     }
 
     const Lumo::vec4<float> grey{0.5f, 0.5f, 0.5f, 1};

@@ -1,7 +1,6 @@
 #include "tests/nodes/NodeCountCheck.h"
+#include "tests/nodes/NodeTestSupport.h"
 
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/math/AutoPtr.h"
 
 #include <vector>
@@ -12,25 +11,6 @@ using Kairn::Graphics::VyrGroupNode;
 using Lumo::Objects::AutoPtr;
 
 namespace {
-
-std::vector<VyrGraphicsNode*> childrenOf(VyrGroupNode* group)
-{
-    std::vector<VyrGraphicsNode*> children;
-    group->enumerateChildNodes([&](VyrGraphicsNode* child) { children.push_back(child); });
-    return children;
-}
-
-VyrGroupNode* asGroup(VyrGraphicsNode* node)
-{
-    return static_cast<VyrGroupNode*>(node->GetInterface(VyrGroupNode::InterfaceID()));
-}
-
-void expectNear(const Lumo::float3& actual, const Lumo::float3& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
-}
 
 class CoordinateAxesNodeTest : public NodeCountCheck
 {

@@ -3,11 +3,16 @@
 #include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/math/SharedMatrix.h"
 #include "ui_widgets/platform/scene/Billboard.h"
+#include "ui_widgets/platform/scene/Camera.h"
+#include "ui_widgets/platform/scene/IGraphicsSystem.h"
+#include "ui_widgets/platform/scene/IPointSelectionTool.h"
+#include "ui_widgets/platform/scene/Viewport.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrScene.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 using namespace Velto::UiWidget;
 using Kairn::Graphics::VyrCircleNode;
@@ -180,6 +185,29 @@ TEST_F(PolygonSelectionNodeTest, OutlineFillAndMarkersShareSceneAndMatrix)
     mPolygon->addToScene(&scene, 3);
     mPolygon.reset();
     EXPECT_EQ(scene.nodeCount(), 0);
+}
+
+TEST_F(PolygonSelectionNodeTest, MarkersAreHitAtTheirScreenPositions)
+{
+    Kairn::Graphics::Viewport viewport(400, 300);
+    viewport.getCamera()->lookAt({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
+    mPolygon->addToScene(viewport.getScene(), 1);
+    ASSERT_TRUE(mPolygon->insertPointAtIndex(0, {100, 80, 0}));
+    ASSERT_TRUE(mPolygon->insertPointAtIndex(1, {300, 80, 0}));
+    std::unique_ptr<Kairn::Graphics::IPointSelectionTool> tool(
+        Kairn::Graphics::GetIGSCtrl()->createPointSelectionTool(&viewport, 1));
+    Kairn::Objects::Vector3<float> hitPoint;
+    auto nodeAt = [&](float x, float y) {
+        return Kairn::Graphics::VyrGraphicsNode::getGraphicsNodeFromLumoNode(tool->pick({x, y}, hitPoint));
+    };
+
+    // A marker is a unit disc scaled to 3 pixels: hit at its vertex and 2 pixels off it.
+    EXPECT_EQ(nodeAt(300, 80), mPolygon->getEndPointMarker(1));
+    EXPECT_EQ(nodeAt(100, 82), mPolygon->getEndPointMarker(0));
+    EXPECT_NE(nodeAt(100, 90), mPolygon->getEndPointMarker(0));
+
+    mPolygon->showEndPoints(false);
+    EXPECT_NE(nodeAt(300, 80), mPolygon->getEndPointMarker(1)) << "hidden markers are not hit";
 }
 
 TEST_F(PolygonSelectionNodeTest, CopiesShareFillAndMarkers)

@@ -183,30 +183,6 @@ bool intersectTorus(const Lumo::float3& origin, const Lumo::float3& direction, f
     return false;
 }
 
-Lumo::float3 sphereNormal(const Lumo::float3& point)
-{
-    return Lumo::normalized(point);
-}
-
-Lumo::float3 torusNormal(const Lumo::float3& point, float majorRadius)
-{
-    const Lumo::float3 radial = Lumo::normalized(Lumo::float3{point.x, point.y, 0.0f});
-    return Lumo::normalized(point - radial * majorRadius);
-}
-
-float distanceToSegment2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>& a, const Lumo::vec2<float>& b,
-                          float* segmentParameter)
-{
-    const Lumo::vec2<float> ab = b - a;
-    const float lengthSquared = Lumo::dot(ab, ab);
-    float s = lengthSquared > 0.0f ? std::clamp(Lumo::dot(p - a, ab) / lengthSquared, 0.0f, 1.0f) : 0.0f;
-    if (!std::isfinite(s))
-        s = 0.0f;
-    if (segmentParameter)
-        *segmentParameter = s;
-    return Lumo::length(p - (a + ab * s));
-}
-
 float closestSegmentParameterToRay(const Lumo::float3& origin, const Lumo::float3& direction,
                                    const Lumo::float3& a, const Lumo::float3& b)
 {
@@ -251,30 +227,6 @@ Lumo::float3 polygonNormal(const Lumo::float3* corners, int count)
         sum = sum + Lumo::float3{(a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y)};
     }
     return Lumo::normalized(sum);
-}
-
-bool intersectTriangle(const Lumo::float3& origin, const Lumo::float3& direction, const Lumo::float3& a,
-                       const Lumo::float3& b, const Lumo::float3& c, float& t)
-{
-    const Lumo::float3 e1 = b - a, e2 = c - a;
-    const Lumo::float3 p = Lumo::cross(direction, e2);
-    const float determinant = Lumo::dot(e1, p);
-    if (!(std::abs(determinant) > 1e-20f))
-        return false;
-    const float inverse = 1.0f / determinant;
-    const Lumo::float3 s = origin - a;
-    const float u = Lumo::dot(s, p) * inverse;
-    if (u < 0.0f || u > 1.0f)
-        return false;
-    const Lumo::float3 q = Lumo::cross(s, e1);
-    const float v = Lumo::dot(direction, q) * inverse;
-    if (v < 0.0f || u + v > 1.0f)
-        return false;
-    const float hit = Lumo::dot(e2, q) * inverse;
-    if (!(hit >= 0.0f))
-        return false;
-    t = hit;
-    return true;
 }
 
 } // namespace Kairn::Graphics::PickGeometry
