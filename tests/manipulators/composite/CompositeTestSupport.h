@@ -1,0 +1,73 @@
+#pragma once
+
+// Shared by the composite manipulator tests: a fixture that owns one composite in an interaction
+// harness and checks the node counts when it is gone, and views of the scene the composites
+// draw into.
+
+#include "tests/manipulators/rotate/RotateTestSupport.h"
+#include "tests/tracking/StyleColorExpect.h"
+#include "ui_widgets/framework/Widget3DGroup.h"
+#include "ui_widgets/platform/scene/VyrCircleNode.h"
+
+#include <algorithm>
+
+namespace CompositeTest {
+
+using namespace RotateTest;
+using TrackingTest::sameColor;
+
+// Every top-level node of the scene, whatever its layer, in a fixed order.
+inline std::vector<Kairn::Graphics::VyrGraphicsNode*> sceneNodes(const Kairn::Graphics::VyrScene* scene)
+{
+    std::vector<Kairn::Graphics::VyrGraphicsNode*> all;
+    for (Kairn::Graphics::SceneItemType type : scene->itemTypes())
+        all.insert(all.end(), scene->nodes(type).begin(), scene->nodes(type).end());
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+// The only node a composite draws itself (scale circle or fill disc).
+inline Kairn::Graphics::VyrCircleNode* ownCircle(const Velto::UiWidget::IWidget3D* widget)
+{
+    const auto& nodes = widget->getGraphicsNodes();
+    return nodes.size() == 1 ? dynamic_cast<Kairn::Graphics::VyrCircleNode*>(nodes.front()) : nullptr;
+}
+
+// The lines of one drag through a composite `name` whose only signal per step is `signal`.
+inline QStringList dragLines(const QString& name, const QString& signal, int moves)
+{
+    QStringList lines{name + ".widgetEntered", name + ".widgetSelect"};
+    for (int i = 0; i < moves; ++i)
+        lines << name + "." + signal << name + ".widgetTransform";
+    return lines << name + ".widgetDeselect";
+}
+
+class CompositeFixture : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        composite.reset();
+        EXPECT_TRUE(sceneNodes(h.scene()).empty());
+        EXPECT_TRUE(live.unchanged());
+    }
+
+    // Presses at `from`, moves through `points` and releases at the last one; the scene holds
+    // the same nodes after the release as before the press.
+    void dragThrough(const Lumo::float3& from, const std::vector<Lumo::float3>& points)
+    {
+        const auto before = sceneNodes(h.scene());
+        EXPECT_TRUE(h.press(from));
+        for (const Lumo::float3& point : points)
+            EXPECT_TRUE(h.move(point));
+        h.release(points.empty() ? from : points.back());
+        EXPECT_EQ(sceneNodes(h.scene()), before);
+    }
+
+    UiwTest::LiveInstanceCheck live;
+    UiwTest::InteractionHarness h;
+    UiwTest::SignalLog log;
+    std::unique_ptr<Velto::UiWidget::IWidget3D> composite;
+};
+
+} // namespace CompositeTest
