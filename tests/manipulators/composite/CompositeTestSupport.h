@@ -7,6 +7,7 @@
 #include "tests/manipulators/rotate/RotateTestSupport.h"
 #include "tests/tracking/StyleColorExpect.h"
 #include "ui_widgets/framework/Widget3DGroup.h"
+#include "ui_widgets/manipulators/PlaneScaleWidget.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 
 #include <algorithm>
@@ -31,6 +32,23 @@ inline Kairn::Graphics::VyrCircleNode* ownCircle(const Velto::UiWidget::IWidget3
 {
     const auto& nodes = widget->getGraphicsNodes();
     return nodes.size() == 1 ? dynamic_cast<Kairn::Graphics::VyrCircleNode*>(nodes.front()) : nullptr;
+}
+
+// The scale circle lies about the widget's position, in the plane of its normal, and runs
+// through the grabber.
+inline ::testing::AssertionResult circleThroughGrabber(const Velto::UiWidget::PlaneScaleWidget* widget)
+{
+    const Kairn::Graphics::VyrCircleNode* circle = ownCircle(widget);
+    const Lumo::float3 centre = widget->getPosition();
+    const Lumo::float3 spoke = widget->getGrabberPosition() - centre;
+    const float offPlane = Lumo::dot(spoke, circle->getZDirection());
+    const float offRim = circle->getRadius() - Lumo::length(spoke);
+    if (near(circle->getPosition(), centre, 1e-5f) && std::abs(offPlane) < 1e-5f && std::abs(offRim) < 1e-5f)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "circle of radius " << circle->getRadius() << " about "
+                                         << MathTest::describe(circle->getPosition()) << ", grabber "
+                                         << MathTest::describe(widget->getGrabberPosition()) << " about "
+                                         << MathTest::describe(centre);
 }
 
 // The lines of one drag through a composite `name` whose only signal per step is `signal`.

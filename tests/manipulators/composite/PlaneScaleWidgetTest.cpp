@@ -30,15 +30,10 @@ protected:
         log.watch(scaler, "PS");
     }
 
-    // The circle lies about the widget's position, in the plane of its normal, and runs through
-    // the grabber; widgetScale reported that radius.
+    // The circle runs through the grabber, and widgetScale reported its radius.
     void expectCircleThroughGrabber(const char* when)
     {
-        const float3 centre = scaler->getPosition();
-        const float3 spoke = scaler->getGrabberPosition() - centre;
-        EXPECT_TRUE(near(circle->getPosition(), centre, 1e-5f)) << when;
-        EXPECT_NEAR(Lumo::dot(spoke, circle->getZDirection()), 0.0f, 1e-5f) << when;
-        EXPECT_NEAR(circle->getRadius(), Lumo::length(spoke), 1e-5f) << when;
+        EXPECT_TRUE(circleThroughGrabber(scaler)) << when;
         const auto reports = entriesOf(log, "PS.widgetScale");
         if (!reports.empty()) {
             EXPECT_EQ(reports.back().arguments.at(0).toFloat(), circle->getRadius()) << when;
