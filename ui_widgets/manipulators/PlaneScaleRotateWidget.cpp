@@ -3,6 +3,7 @@
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/PlaneRotateWidget.h"
 #include "ui_widgets/manipulators/StyleColor.h"
+#include "ui_widgets/manipulators/TiltRingParts.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 
 namespace Velto::UiWidget {
@@ -28,9 +29,7 @@ void PlaneScaleRotateWidget::init()
 
     ring = new PlaneRotateWidget(eventHandler, Kairn::Graphics::SceneItemOverlay);
     ring->init();
-    ring->setInactiveColor(styleColor("rgba(112, 173, 193, 100%)"));
-    ring->setHighlightColor(styleColor("rgba(141, 189, 205, 100%)"));
-    ring->setIndicatorColor(styleColor("rgba(255, 187, 122, 100%)"));
+    applyTiltRingColors(*ring);
     connect(ring, SIGNAL(widgetPlaneRotate(float, const Lumo::Objects::XLine<float>&)), this,
             SIGNAL(widgetScalePlaneRotate(float, const Lumo::Objects::XLine<float>&)));
     addWidget(ring);
