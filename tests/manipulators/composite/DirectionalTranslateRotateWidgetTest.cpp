@@ -77,19 +77,14 @@ TYPED_TEST(DirectionalTest, HandleFirstInGreysRotationPartSecond)
 TYPED_TEST(DirectionalTest, HandleDragEmitsOnlyTranslateAndCarriesTheRotationPart)
 {
     const float3 grabbed{1.1f, -0.5f, 0};
-    std::vector<float3> path;
-    for (int k = 1; k <= 4; ++k)
-        path.push_back(grabbed + zAxis * (0.1f * k));
-    this->dragThrough(grabbed, path);
+    this->dragAlong(grabbed, zAxis, 4);
 
     EXPECT_EQ(this->log.lines(), dragLines("D", "widgetDirectionalAxisTranslate", 4));
-    float3 total{};
-    for (const UiwTest::SignalLog::Entry& step : entriesOf(this->log, "D.widgetDirectionalAxisTranslate"))
-        total = total + step.arguments.at(0).template value<float3>();
+    const float3 total = this->translationSum("D.widgetDirectionalAxisTranslate");
     // The handle's axis is the Z axis: the grab point is where it passes closest to the press
     // ray, and it follows to where it passes closest to the last ray.
     const auto& camera = *this->h.camera();
-    const float3 expected = TranslateTest::axisPointUnderMouse(camera, this->h.screenPoint(path.back()), {}, zAxis)
+    const float3 expected = TranslateTest::axisPointUnderMouse(camera, this->h.screenPoint(grabbed + zAxis * 0.4f), {}, zAxis)
         - TranslateTest::axisPointUnderMouse(camera, this->h.screenPoint(grabbed), {}, zAxis);
     EXPECT_TRUE(near(total, expected, 1e-4f));
     EXPECT_GT(total.z, 0.3f);

@@ -59,14 +59,9 @@ protected:
     void expectTranslateDrag(const float3& grabbed, const float3& axis)
     {
         const int moves = 3;
-        std::vector<float3> path;
-        for (int k = 1; k <= moves; ++k)
-            path.push_back(grabbed + axis * (0.1f * k));
-        dragThrough(grabbed, path);
+        dragAlong(grabbed, axis, moves);
         EXPECT_EQ(log.lines(), dragLines("C", "widgetAxisTranslate", moves));
-        float3 total{};
-        for (const UiwTest::SignalLog::Entry& step : entriesOf(log, "C.widgetAxisTranslate"))
-            total = total + step.arguments.at(0).value<float3>();
+        const float3 total = translationSum("C.widgetAxisTranslate");
         // The mouse stayed on the handle's axis, so the grabbed point followed it exactly.
         EXPECT_TRUE(near(total, axis * 0.3f, 1e-4f));
         EXPECT_TRUE(near(ring->getPosition(), axis * 0.3f, 1e-4f));
