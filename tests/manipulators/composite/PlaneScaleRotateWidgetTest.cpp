@@ -42,11 +42,6 @@ TEST_F(PlaneScaleRotateWidgetTest, RingInTheOverlayAfterTheGrabber)
     ASSERT_NE(ring, nullptr);
     EXPECT_EQ(ring->getSceneItemType(), Kairn::Graphics::SceneItemOverlay);
     EXPECT_EQ(ring->getScale(), 1.0f);
-    EXPECT_TRUE(sameColor(ring->getInactiveColor(), rgb255(112, 173, 193, 1)));
-    EXPECT_TRUE(sameColor(ring->getHighlightColor(), rgb255(141, 189, 205, 1)));
-    EXPECT_TRUE(sameColor(ring->getIndicatorColor(), rgb255(255, 187, 122, 1)));
-    EXPECT_TRUE(sameColor(scaler->getInactiveColor(), rgb255(220, 220, 220, 0.6f)));
-    EXPECT_TRUE(sameColor(scaler->getHighlightColor(), rgb255(180, 180, 180, 1)));
 }
 
 TEST_F(PlaneScaleRotateWidgetTest, SetGrabberPositionSizesCircleAndRing)

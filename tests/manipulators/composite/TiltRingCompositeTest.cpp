@@ -83,20 +83,9 @@ TYPED_TEST(TiltRingCompositeTest, TranslatePartInTheOverlayRingInTheWidgetsLayer
     ASSERT_NE(this->ring, nullptr);
     EXPECT_EQ(this->translatePart->getSceneItemType(), Kairn::Graphics::SceneItemOverlay);
     EXPECT_EQ(this->ring->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
-    EXPECT_TRUE(sameColor(this->ring->getInactiveColor(), rgb255(112, 173, 193, 1)));
-    EXPECT_TRUE(sameColor(this->ring->getHighlightColor(), rgb255(141, 189, 205, 1)));
-    EXPECT_TRUE(sameColor(this->ring->getIndicatorColor(), rgb255(255, 187, 122, 1)));
-    EXPECT_TRUE(sameColor(this->ring->getColor(), this->ring->getInactiveColor()));
-
     ASSERT_NE(this->disc, nullptr);
     EXPECT_FALSE(this->disc->isVisible());
     EXPECT_FALSE(this->disc->isPickable());
-    EXPECT_TRUE(this->disc->isFillable());
-    EXPECT_FALSE(this->disc->isParticipatingInLighting());
-    EXPECT_EQ(this->disc->getRadius(), 1.0f);
-    EXPECT_TRUE(sameColor(this->disc->getColor(), rgb255(220, 220, 220, 0.5f)));
-    EXPECT_TRUE(sameColor(this->widget->getInactiveColor(), rgb255(240, 240, 240, 0.5f)));
-    EXPECT_TRUE(sameColor(this->widget->getHighlightColor(), rgb255(220, 220, 220, 0.5f)));
 }
 
 // setFillable reaches the disc alone; showing the whole widget shows the disc as well.
@@ -140,6 +129,7 @@ TYPED_TEST(TiltRingCompositeTest, RingDragEmitsOnlyRotateAndTiltsEverything)
     std::vector<float3> path;
     for (int i = 1; i <= 6; ++i)
         path.push_back(onCircle(5 * i, -xAxis, zAxis));
+    EXPECT_TRUE(sameColor(this->disc->getColor(), rgb255(220, 220, 220, 0.5f)));
     this->dragThrough(-xAxis, path);
 
     EXPECT_EQ(this->log.lines(), dragLines("C", "widgetAxisRotate", 6));
