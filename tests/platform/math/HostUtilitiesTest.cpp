@@ -88,10 +88,6 @@ TEST(ARefCountedTest, TheLastReleaseDeletesAndAutoPtrHoldsOneReferenceEach)
     EXPECT_EQ(live, 0);
     EXPECT_EQ(HeapOperators::liveAllocationCount(), allocations);
 
-    Tracked original(&live);
-    original.AddRef();
-    EXPECT_EQ(Tracked(original).refCount(), 0) << "a copy has a count of its own";
-
     {
         AutoPtr<Tracked> first(new Tracked(&live));
         AutoPtr<Tracked> second = first;
@@ -106,11 +102,15 @@ TEST(ARefCountedTest, TheLastReleaseDeletesAndAutoPtrHoldsOneReferenceEach)
         EXPECT_EQ(first->refCount(), 1);
 
         AutoPtr<Tracked> base = AutoPtr<TrackedChild>(new TrackedChild(&live));
-        EXPECT_EQ(live, 3);
-        base = first;
         EXPECT_EQ(live, 2);
+        base = first;
+        EXPECT_EQ(live, 1);
     }
-    EXPECT_EQ(live, 1);
+    EXPECT_EQ(live, 0);
+
+    Tracked original(&live);
+    original.AddRef();
+    EXPECT_EQ(Tracked(original).refCount(), 0) << "a copy has a count of its own";
 }
 
 TEST(SharedMatrixTest, HoldersSeeTheSameMatrix)
