@@ -11,7 +11,7 @@ using Velto::UiBase::ViewResponder;
 
 namespace {
 
-// Consumes left-button presses and releases, logs what it is given.
+// Consumes left-button presses and releases; logs what it is given.
 class PressResponder : public ViewResponder
 {
 public:
@@ -56,8 +56,7 @@ QMouseEvent mouseEvent(QEvent::Type type, Qt::MouseButton button)
 
 } // namespace
 
-// As an event filter of a view, the responder takes the events it consumes away from the view and
-// leaves everything else to the view's own handling.
+// As a view's event filter, the responder keeps the events it consumes from the view.
 TEST(ViewResponderTest, ConsumedEventsDoNotReachTheFilteredView)
 {
     RecordingView view;
@@ -80,21 +79,17 @@ TEST(ViewResponderTest, ConsumedEventsDoNotReachTheFilteredView)
     EXPECT_EQ(view.received, QStringList({"double-click", "press", "double-click", "release", "wheel"}));
 }
 
-TEST(ViewResponderTest, BaseConsumesNothingAndIgnoresNull)
+// The base consumes nothing; the operations are slots a host can reach through the meta-object system.
+TEST(ViewResponderTest, BaseConsumesNothingAndOperationsAreInvokableSlots)
 {
-    ViewResponder responder;
+    ViewResponder base;
     QMouseEvent press = mouseEvent(QEvent::MouseButtonPress, Qt::LeftButton);
     QEvent enter(QEvent::Enter);
-    EXPECT_FALSE(responder.dispatchEvent(&press));
-    EXPECT_FALSE(responder.dispatchEvent(&enter));
-    EXPECT_FALSE(responder.dispatchEvent(nullptr));
-}
+    EXPECT_FALSE(base.dispatchEvent(&press));
+    EXPECT_FALSE(base.dispatchEvent(&enter));
+    EXPECT_FALSE(base.dispatchEvent(nullptr));
 
-// The operations are slots, so a host can also reach them through the meta-object system.
-TEST(ViewResponderTest, OperationsAreInvokableSlots)
-{
     PressResponder responder;
-    QMouseEvent press = mouseEvent(QEvent::MouseButtonPress, Qt::LeftButton);
     bool consumed = false;
     ASSERT_TRUE(QMetaObject::invokeMethod(&responder, "mousePress", Qt::DirectConnection,
                                           Q_RETURN_ARG(bool, consumed), Q_ARG(QMouseEvent*, &press)));

@@ -58,40 +58,28 @@ TEST(AAttachableTest, AttachmentsAreKeyedByInternedPointer)
     AAttachable node;
     int widget = 0, group = 0, other = 0;
     const UString* widgetKey = Intern(L"IWidget3D");
-    const UString* groupKey = Intern(L"Widget3DGroup");
-
-    EXPECT_EQ(node.GetVoidAttachment(widgetKey), nullptr);
     EXPECT_TRUE(node.AddVoidAttachment(widgetKey, &widget));
     EXPECT_FALSE(node.AddVoidAttachment(Intern(L"IWidget3D"), &other)) << "adding keeps an existing attachment";
     EXPECT_EQ(node.GetVoidAttachment(Intern(L"IWidget3D")), &widget);
-
-    EXPECT_TRUE(node.SetVoidAttachment(groupKey, &group));
+    EXPECT_TRUE(node.SetVoidAttachment(Intern(L"Widget3DGroup"), &group));
     EXPECT_TRUE(node.SetVoidAttachment(widgetKey, &other));
     EXPECT_EQ(node.GetVoidAttachment(widgetKey), &other);
-    EXPECT_EQ(node.attachmentCount(), 2);
 
     EXPECT_TRUE(node.RemoveAttachment(widgetKey));
     EXPECT_FALSE(node.RemoveAttachment(widgetKey));
-    EXPECT_FALSE(node.HasAttachment(widgetKey));
-    EXPECT_TRUE(node.HasAttachment(groupKey));
-    EXPECT_EQ(node.attachmentCount(), 1);
-
+    EXPECT_EQ(node.GetVoidAttachment(widgetKey), nullptr);
     EXPECT_FALSE(node.AddVoidAttachment(nullptr, &widget));
     EXPECT_FALSE(node.SetVoidAttachment(nullptr, &widget));
-    EXPECT_FALSE(node.HasAttachment(nullptr));
     EXPECT_EQ(node.attachmentCount(), 1);
 }
 
-TEST(ARefCountedTest, TheLastReleaseDeletesAndAStrayReleaseDoesNothing)
+TEST(ARefCountedTest, TheLastReleaseDeletesAndAutoPtrHoldsOneReferenceEach)
 {
     int live = 0;
     const long allocations = HeapOperators::liveAllocationCount();
     auto* object = new Tracked(&live);
     EXPECT_EQ(HeapOperators::liveAllocationCount(), allocations + 1);
-    EXPECT_EQ(object->refCount(), 0);
     EXPECT_EQ(object->ReleaseRef(), 0) << "a release nobody took is ignored";
-    EXPECT_EQ(live, 1);
-
     EXPECT_EQ(object->AddRef(), 1);
     EXPECT_EQ(object->AddRef(), 2);
     EXPECT_EQ(object->ReleaseRef(), 1);
@@ -100,44 +88,29 @@ TEST(ARefCountedTest, TheLastReleaseDeletesAndAStrayReleaseDoesNothing)
     EXPECT_EQ(live, 0);
     EXPECT_EQ(HeapOperators::liveAllocationCount(), allocations);
 
-    // A copy is a new object with a count of its own.
-    Tracked original(&live);
-    original.AddRef();
-    Tracked copy(original);
-    EXPECT_EQ(copy.refCount(), 0);
-}
-
-TEST(AutoPtrTest, HoldsOneReferencePerPointer)
-{
-    int live = 0;
     {
         AutoPtr<Tracked> first(new Tracked(&live));
-        EXPECT_EQ(first->refCount(), 1);
         AutoPtr<Tracked> second = first;
         EXPECT_EQ(first->refCount(), 2);
         AutoPtr<Tracked> moved = std::move(second);
         EXPECT_EQ(second.get(), nullptr);
         EXPECT_EQ(moved->refCount(), 2);
-
         moved.reset(moved.get());
-        EXPECT_EQ(live, 1) << "resetting to the object held keeps it";
-        EXPECT_EQ(first->refCount(), 2);
-
+        EXPECT_EQ(first->refCount(), 2) << "resetting to the object held keeps it";
         moved.reset();
         first = first;
         EXPECT_EQ(first->refCount(), 1);
 
         AutoPtr<Tracked> base = AutoPtr<TrackedChild>(new TrackedChild(&live));
         EXPECT_EQ(live, 2);
-        EXPECT_EQ(base->refCount(), 1);
         base = first;
         EXPECT_EQ(live, 1);
     }
     EXPECT_EQ(live, 0);
 
-    AutoPtr<Tracked> empty;
-    EXPECT_FALSE(empty);
-    empty.reset();
+    Tracked original(&live);
+    original.AddRef();
+    EXPECT_EQ(Tracked(original).refCount(), 0) << "a copy has a count of its own";
 }
 
 TEST(SharedMatrixTest, HoldersSeeTheSameMatrix)
@@ -168,8 +141,6 @@ TEST(ArrayListTest, RefCountedLifetimeHoldsAReferencePerEntry)
         EXPECT_FALSE(list.insertAt(5, a));
         EXPECT_FALSE(list.removeAt(-1));
         EXPECT_EQ(a->refCount(), 1) << "a refused insert takes no reference";
-        ASSERT_EQ(list.size(), 3);
-        EXPECT_EQ(list.at(1), b);
         EXPECT_EQ(list.at(3), nullptr);
 
         {
@@ -191,23 +162,11 @@ TEST(ArrayListTest, RefCountedLifetimeHoldsAReferencePerEntry)
     }
     EXPECT_EQ(live, 0);
 
-    Tracked* kept = new Tracked(&live);
-    kept->AddRef();
-    {
-        List list;
-        list.append(kept);
-        list.clear();
-        EXPECT_EQ(list.size(), 0);
-    }
+    AutoPtr<Tracked> kept(new Tracked(&live));
+    List cleared;
+    cleared.append(kept.get());
+    cleared.clear();
     EXPECT_EQ(kept->refCount(), 1);
-    kept->ReleaseRef();
-    EXPECT_EQ(live, 0);
-
-    ArrayList<int> plain;
-    plain.append(4);
-    plain.insertAt(0, 3);
-    EXPECT_EQ(plain.at(0), 3);
-    EXPECT_EQ(plain.indexOf(4), 1);
 }
 
 TEST(PolylineTest, EditsKeepOrderAndRefuseBadInput)

@@ -1,6 +1,5 @@
 #include "tests/platform/math/MathExpect.h"
 #include "ui_widgets/platform/math/Box.h"
-#include "ui_widgets/platform/math/Color.h"
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/math/Vec.h"
 #include "ui_widgets/platform/math/Vector2.h"
@@ -22,12 +21,11 @@ constexpr float pi = std::numbers::pi_v<float>;
 constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
 } // namespace
 
-TEST(VecTest, NormalizedGivesZeroWithoutADirection)
+TEST(VectorTest, NormalizeGivesZeroWithoutADirection)
 {
     EXPECT_EQ(Lumo::normalized(Lumo::float3{0, 3, 4}), (Lumo::float3{0, 0.6f, 0.8f}));
-    EXPECT_EQ(Lumo::normalized(Lumo::float3{0, 0, 0}), (Lumo::float3{}));
-    EXPECT_EQ(Lumo::normalized(Lumo::float3{notANumber, 1, 0}), (Lumo::float3{}));
-    EXPECT_EQ(Lumo::normalized(Lumo::float3{std::numeric_limits<float>::infinity(), 1, 0}), (Lumo::float3{}));
+    for (const Lumo::float3& bad : {Lumo::float3{0, 0, 0}, {notANumber, 1, 0}, {std::numeric_limits<float>::infinity(), 1, 0}})
+        EXPECT_EQ(Lumo::normalized(bad), (Lumo::float3{}));
     EXPECT_EQ(Lumo::cross(Lumo::float3{1, 0, 0}, Lumo::float3{0, 1, 0}), (Lumo::float3{0, 0, 1}));
 
     Vector2<float> onScreen(3, -4);
@@ -35,17 +33,11 @@ TEST(VecTest, NormalizedGivesZeroWithoutADirection)
     EXPECT_FLOAT_EQ(onScreen.x, 0.6f);
     EXPECT_FLOAT_EQ(onScreen.y, -0.8f);
     EXPECT_EQ(Vector2<float>(0, 0).normalize(), Vector2<float>(0, 0));
-}
 
-TEST(Vector3Test, NegateAndNormalizeChangeTheVectorInPlace)
-{
     Vector3<float> v(1, -2, 2);
     v.negate();
-    EXPECT_EQ(v, Vector3<float>(-1, 2, -2));
     EXPECT_TRUE(near(v.normalize(), {-1.0f / 3, 2.0f / 3, -2.0f / 3}));
-    EXPECT_FLOAT_EQ(v.length(), 1);
-    const Lumo::float3 plain = Vector3<double>(1.5, 2.5, -3.5).toFloat();
-    EXPECT_EQ(plain, (Lumo::float3{1.5f, 2.5f, -3.5f}));
+    EXPECT_TRUE(near(v, {-1.0f / 3, 2.0f / 3, -2.0f / 3}));
 }
 
 TEST(Vector3Test, PerpendicularVectorIsUnitAndPerpendicular)
@@ -94,30 +86,17 @@ TEST(Vector3Test, SignedAngleToGeneralParallelAndOppositeVectors)
     EXPECT_TRUE(near(Matrix4<float>::Rotation(axis, angle).transformVector(a).normalized(), b.normalized()));
 }
 
-TEST(BoxTest, CentreAndLengthsOfABoxAndAnEmptyOne)
+TEST(BoxTest, CentreLengthsAndGrowing)
 {
     Kairn::Objects::Box<double> box({4, -1, 2}, {0, 3, 2});
-    EXPECT_FALSE(box.isEmpty());
     EXPECT_EQ(box.center(), Vector3<double>(2, 1, 2));
-    EXPECT_EQ(box.xLength(), 4);
     EXPECT_EQ(box.yLength(), 4);
     EXPECT_EQ(box.zLength(), 0);
 
     Kairn::Objects::Box<double> grown;
     EXPECT_TRUE(grown.isEmpty());
     EXPECT_EQ(grown.xLength(), 0);
-    grown.extend({1, 1, 1});
-    grown.extend({3, -1, 1});
-    grown.extend({std::nan(""), 100, 100});
-    EXPECT_EQ(grown.min(), Vector3<double>(1, -1, 1));
-    EXPECT_EQ(grown.max(), Vector3<double>(3, 1, 1));
-}
-
-TEST(ColorTest, ColoursConvertToAndFromVec4)
-{
-    const Kairn::Objects::Color4 c(Kairn::Objects::Color3(0.1f, 0.2f, 0.3f), 0.4f);
-    const Lumo::vec4<float> v = c;
-    EXPECT_EQ(v, (Lumo::vec4<float>{0.1f, 0.2f, 0.3f, 0.4f}));
-    EXPECT_EQ(Kairn::Objects::Color4(v), c);
-    EXPECT_EQ(Kairn::Objects::Color4(), Kairn::Objects::Color4(0, 0, 0, 1));
+    for (const Vector3<double>& p : {Vector3<double>(1, 1, 1), {3, -1, 1}, {std::nan(""), 100, 100}})
+        grown.extend(p);
+    EXPECT_EQ(grown, Kairn::Objects::Box<double>({1, -1, 1}, {3, 1, 1}));
 }

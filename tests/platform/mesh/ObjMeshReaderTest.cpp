@@ -1,11 +1,10 @@
+#include "tests/platform/mesh/MeshChecks.h"
 #include "ui_widgets/platform/scene/ObjMeshReader.h"
-#include "ui_widgets/platform/scene/TriangleMesh.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 
 using Kairn::Graphics::ObjMeshReader;
 using Kairn::Graphics::TriangleMesh;
@@ -15,11 +14,18 @@ namespace {
 class ObjMeshReaderTest : public ::testing::Test
 {
 protected:
-    QString write(const QString& name, const QByteArray& text)
+    TriangleMesh read(const QByteArray& text)
     {
-        const QString path = m_dir.filePath(name);
+        TriangleMesh mesh;
+        QString error;
+        EXPECT_TRUE(ObjMeshReader::read(write(text), mesh, &error)) << error.toStdString();
+        return mesh;
+    }
+    QString write(const QByteArray& text)
+    {
+        const QString path = m_dir.filePath("mesh.obj");
         QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
         return path;
     }
@@ -27,105 +33,56 @@ protected:
     QTemporaryDir m_dir;
 };
 
-float area(const TriangleMesh& mesh, std::size_t triangle)
-{
-    const auto& p = mesh.positions();
-    const Lumo::float3& a = p[mesh.indices()[3 * triangle]];
-    const Lumo::float3& b = p[mesh.indices()[3 * triangle + 1]];
-    const Lumo::float3& c = p[mesh.indices()[3 * triangle + 2]];
-    return 0.5f * Lumo::length(Lumo::cross(b - a, c - a));
-}
-
-float totalArea(const TriangleMesh& mesh)
-{
-    float sum = 0.0f;
-    for (std::size_t t = 0; t < mesh.triangleCount(); ++t)
-        sum += area(mesh, t);
-    return sum;
-}
-
 } // namespace
 
 TEST_F(ObjMeshReaderTest, SplitsPolygonsIntoTrianglesCoveringThem)
 {
-    // A unit square and, beside it, a house-shaped pentagon: the square 2..3 x 0..1 plus a roof
-    // with apex (2.5, 1.5), so its area is 1 + (1 * 0.5) / 2 = 1.25.
-    const QString path = write("polygons.obj",
-                               "# comment\n"
-                               "o shapes\n"
-                               "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\n"
-                               "f 1 2 3 4\n"
-                               "v 2 0 0\nv 3 0 0\nv 3 1 0\nv 2.5 1.5 0\nv 2 1 0\n"
-                               "f 5 6 7 8 9\n"
-                               "mtllib missing.mtl\nusemtl nothing\n");
-    TriangleMesh mesh;
-    QString error;
-    ASSERT_TRUE(ObjMeshReader::read(path, mesh, &error)) << error.toStdString();
+    // A unit square and a house-shaped pentagon: the square 2..3 x 0..1 plus a roof with apex
+    // (2.5, 1.5), so 1 + (1 * 0.5) / 2 = 1.25.
+    const TriangleMesh mesh = read("# comment\no shapes\n"
+                                   "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 4\n"
+                                   "v 2 0 0\nv 3 0 0\nv 3 1 0\nv 2.5 1.5 0\nv 2 1 0\nf 5 6 7 8 9\n"
+                                   "mtllib missing.mtl\nusemtl nothing\n");
     EXPECT_TRUE(mesh.isValid());
     EXPECT_FALSE(mesh.hasNormals());
     EXPECT_EQ(mesh.vertexCount(), 9u);
     ASSERT_EQ(mesh.triangleCount(), 2u + 3u);
-    EXPECT_NEAR(area(mesh, 0) + area(mesh, 1), 1.0f, 1e-6f);
-    EXPECT_NEAR(totalArea(mesh), 1.0f + 1.25f, 1e-6f);
+    EXPECT_NEAR(MeshChecks::totalArea(mesh), 1.0f + 1.25f, 1e-6f);
+
+    // After three vertices -1 is index 2; after six it is index 5, and -2 is index 4.
+    const TriangleMesh relative = read("v 0 0 0\nv 1 0 0\nv 0 1 0\nf -3 -2 -1\n"
+                                       "v 0 0 1\nv 1 0 1\nv 0 1 1\nf -3 -2 -1\nf 1 -2 3\n");
+    EXPECT_EQ(relative.indices(), (std::vector<std::uint32_t>{0, 1, 2, 3, 4, 5, 0, 4, 2}));
 }
 
-TEST_F(ObjMeshReaderTest, NegativeIndicesCountBackFromTheLatestVertex)
+TEST_F(ObjMeshReaderTest, NormalsAreKeptPerCornerUnitLengthOrDroppedWhenACornerHasNone)
 {
-    const QString path = write("relative.obj",
-                               "v 0 0 0\nv 1 0 0\nv 0 1 0\n"
-                               "f -3 -2 -1\n"
-                               "v 0 0 1\nv 1 0 1\nv 0 1 1\n"
-                               "f -3 -2 -1\n"
-                               "f 1 -2 3\n");
-    TriangleMesh mesh;
-    ASSERT_TRUE(ObjMeshReader::read(path, mesh));
-    // After three vertices -1 is vertex 3 (index 2); after six it is vertex 6 (index 5), and
-    // -2 is vertex 5 (index 4).
-    EXPECT_EQ(mesh.indices(), (std::vector<std::uint32_t>{0, 1, 2, 3, 4, 5, 0, 4, 2}));
-}
-
-TEST_F(ObjMeshReaderTest, NormalsAreKeptPerCornerAndMadeUnitLength)
-{
-    // Two triangles of one square share the edge 1-3 but name different normals there, so the
-    // two shared positions become two vertices each: 3 + 3 vertices.
-    const QString path = write("normals.obj",
-                               "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\n"
-                               "vn 0 0 2\nvn 0 3 4\nvt 0.5 0.5\n"
-                               "f 1//1 2//1 3//1\n"
-                               "f 1/1/2 3/1/2 4/1/2\n");
-    TriangleMesh mesh;
-    QString error;
-    ASSERT_TRUE(ObjMeshReader::read(path, mesh, &error)) << error.toStdString();
+    // The two triangles share the edge 1-3 but name different normals there: 3 + 3 vertices.
+    const TriangleMesh mesh = read("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvn 0 0 2\nvn 0 3 4\nvt 0.5 0.5\n"
+                                   "f 1//1 2//1 3//1\nf 1/1/2 3/1/2 4/1/2\n");
     ASSERT_TRUE(mesh.hasNormals());
     EXPECT_TRUE(mesh.isValid());
     EXPECT_EQ(mesh.vertexCount(), 6u);
-    EXPECT_EQ(mesh.triangleCount(), 2u);
     const auto& n = mesh.normals();
     EXPECT_EQ(n[mesh.indices()[0]], (Lumo::float3{0, 0, 1}));
     // (0, 3, 4) has length 5.
     EXPECT_NEAR(n[mesh.indices()[3]].y, 0.6f, 1e-6f);
     EXPECT_NEAR(n[mesh.indices()[3]].z, 0.8f, 1e-6f);
     EXPECT_EQ(mesh.positions()[mesh.indices()[5]], (Lumo::float3{0, 1, 0}));
-}
 
-TEST_F(ObjMeshReaderTest, NormalsAreDroppedWhenSomeCornerHasNone)
-{
-    const QString path = write("partial.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2 3//1\n");
-    TriangleMesh mesh;
-    ASSERT_TRUE(ObjMeshReader::read(path, mesh));
-    EXPECT_FALSE(mesh.hasNormals());
-    EXPECT_EQ(mesh.vertexCount(), 3u);
+    const TriangleMesh partial = read("v 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2 3//1\n");
+    EXPECT_FALSE(partial.hasNormals());
+    EXPECT_EQ(partial.vertexCount(), 3u);
 }
 
 TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
 {
     const QByteArray triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
-    struct Case
+    const struct
     {
         const char* name;
         QByteArray text;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"empty", ""},
         {"text garbage", "Lorem ipsum dolor\n%%% 12 ;;\n\x01\x02\xff\n"},
         {"vertex index beyond the count", triangle + "f 1 2 4\n"},
@@ -138,20 +95,31 @@ TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
         {"vertices but no faces", triangle},
         {"only a line element", triangle + "l 1 2 3\n"},
     };
-
     const TriangleMesh before({{5, 5, 5}, {6, 5, 5}, {5, 6, 5}}, {2, 1, 0});
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TriangleMesh mesh = before;
         QString error;
-        EXPECT_FALSE(ObjMeshReader::read(write("bad.obj", c.text), mesh, &error)) << c.name;
+        EXPECT_FALSE(ObjMeshReader::read(write(c.text), mesh, &error)) << c.name;
         EXPECT_FALSE(error.isEmpty()) << c.name;
         EXPECT_EQ(mesh.positions(), before.positions()) << c.name;
         EXPECT_EQ(mesh.indices(), before.indices()) << c.name;
     }
-
     TriangleMesh mesh = before;
-    EXPECT_FALSE(ObjMeshReader::read(m_dir.filePath("missing.obj"), mesh));
-    EXPECT_FALSE(ObjMeshReader::read(QStringLiteral(":/no/such/resource.obj"), mesh));
-    EXPECT_FALSE(ObjMeshReader::read(QString(), mesh));
+    for (const QString& path : {m_dir.filePath("missing.obj"), QStringLiteral(":/no/such/resource.obj"), QString()})
+        EXPECT_FALSE(ObjMeshReader::read(path, mesh)) << path.toStdString();
     EXPECT_EQ(mesh.indices(), before.indices());
+}
+
+// The camera marker names its mesh without a slash after the colon.
+TEST_F(ObjMeshReaderTest, ShippedCameraMeshIsClosedAndFacesOut)
+{
+    TriangleMesh mesh;
+    ASSERT_TRUE(ObjMeshReader::read(QStringLiteral(":resources/meshes/3d_camera.obj"), mesh));
+    // Body box: 8 corners, 12 triangles. Lens: two rings of 24, 2 x 24 sides, two caps of 22.
+    // Two reels: two rings of 16, 2 x 16 sides and two caps of 14 each.
+    EXPECT_EQ(mesh.vertexCount(), std::size_t(8 + 2 * 24 + 2 * (2 * 16)));
+    EXPECT_EQ(mesh.triangleCount(), std::size_t(12 + (2 * 24 + 2 * 22) + 2 * (2 * 16 + 2 * 14)));
+    EXPECT_TRUE(MeshChecks::isClosedAndConsistentlyWound(mesh));
+    // The 1 x 0.6 x 0.8 box alone; lens and reels add to it.
+    EXPECT_GT(MeshChecks::signedVolume(mesh), 1.0f * 0.6f * 0.8f);
 }

@@ -1,3 +1,4 @@
+#include "tests/platform/math/MathExpect.h"
 #include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/CameraChangeProtocol.h"
 #include "ui_widgets/platform/scene/Viewport.h"
@@ -9,6 +10,7 @@
 #include <vector>
 
 using namespace Kairn::Graphics;
+using MathTest::near;
 
 namespace {
 
@@ -40,13 +42,6 @@ Camera makeCamera(bool orthographic)
     return camera;
 }
 
-void expectNear(const Lumo::float3& a, const Lumo::float3& b, float tolerance)
-{
-    EXPECT_NEAR(a.x, b.x, tolerance);
-    EXPECT_NEAR(a.y, b.y, tolerance);
-    EXPECT_NEAR(a.z, b.z, tolerance);
-}
-
 } // namespace
 
 TEST(Camera, PickRayAndProjectionAreInverseInBothProjections)
@@ -63,37 +58,28 @@ TEST(Camera, PickRayAndProjectionAreInverseInBothProjections)
                 EXPECT_NEAR(back.y, pixel.y, 2e-3f);
             }
             if (orthographic) {
-                expectNear(ray.direction(), camera.getViewDirection(), 1e-6f);
+                EXPECT_TRUE(near(ray.direction(), camera.getViewDirection(), 1e-6f));
                 EXPECT_NEAR(camera.depthOf(ray.origin()), camera.nearPlane(), 1e-4f);
             } else {
-                expectNear(ray.origin(), camera.eye(), 0.0f);
+                EXPECT_TRUE(near(ray.origin(), camera.eye(), 0.0f));
             }
         }
         // The centre of the image looks straight at the target.
-        expectNear(camera.getPickRay({400, 300}).direction(), camera.getViewDirection(), 1e-6f);
+        EXPECT_TRUE(near(camera.getPickRay({400, 300}).direction(), camera.getViewDirection(), 1e-6f));
         const Lumo::vec2<float> target = camera.projectToScreen(camera.target());
-        EXPECT_NEAR(target.x, 400.0f, 1e-3f);
-        EXPECT_NEAR(target.y, 300.0f, 1e-3f);
+        EXPECT_NEAR(Lumo::length(target - Lumo::vec2<float>{400, 300}), 0.0f, 1e-3f);
         // Screen y grows downward: a point above the target projects above the centre.
         EXPECT_LT(camera.projectToScreen(camera.target() + camera.up()).y, 300.0f);
         EXPECT_GT(camera.projectToScreen(camera.target() + camera.right()).x, 400.0f);
-    }
-}
 
-TEST(Camera, MatricesAgreeWithProjectToScreen)
-{
-    for (const bool orthographic : {false, true}) {
-        const Camera camera = makeCamera(orthographic);
-        const auto viewProjection = Lumo::Objects::ADevMatrix::Multiply(camera.viewMatrix(), camera.projectionMatrix());
+        // The matrices a renderer uses agree: the row vector (p, 1) times view x projection.
+        const auto m = Lumo::Objects::ADevMatrix::Multiply(camera.viewMatrix(), camera.projectionMatrix());
         const Lumo::float3 p{1.0f, 2.0f, -0.5f};
-        // Homogeneous row vector (p, 1) times the matrix; w is the fourth column.
-        const auto& m = viewProjection;
         const float x = p.x * m.M11 + p.y * m.M21 + p.z * m.M31 + m.M41;
         const float y = p.x * m.M12 + p.y * m.M22 + p.z * m.M32 + m.M42;
         const float w = p.x * m.M14 + p.y * m.M24 + p.z * m.M34 + m.M44;
-        const Lumo::vec2<float> pixel = camera.projectToScreen(p);
-        EXPECT_NEAR((x / w + 1.0f) * 0.5f * 800.0f, pixel.x, 1e-2f);
-        EXPECT_NEAR((1.0f - y / w) * 0.5f * 600.0f, pixel.y, 1e-2f);
+        EXPECT_NEAR((x / w + 1.0f) * 0.5f * 800.0f, camera.projectToScreen(p).x, 1e-2f);
+        EXPECT_NEAR((1.0f - y / w) * 0.5f * 600.0f, camera.projectToScreen(p).y, 1e-2f);
     }
 }
 
@@ -156,15 +142,13 @@ TEST(Camera, NavigationKeepsTheTargetWhereTheMouseTakesIt)
     // After a pan the old target sits where the mouse moved it: 30 px right, 20 px down.
     const Lumo::float3 oldTarget = camera.target();
     camera.pan(30.0f, 20.0f);
-    const Lumo::vec2<float> moved = camera.projectToScreen(oldTarget);
-    EXPECT_NEAR(moved.x, 400.0f + 30.0f, 1e-2f);
-    EXPECT_NEAR(moved.y, 300.0f + 20.0f, 1e-2f);
+    EXPECT_NEAR(Lumo::length(camera.projectToScreen(oldTarget) - Lumo::vec2<float>{400 + 30, 300 + 20}), 0.0f, 1e-2f);
 
     // Orbiting keeps the target and the distance.
     const Lumo::float3 target = camera.target();
     const float orbitDistance = Lumo::length(camera.eye() - target);
     camera.orbit(0.7f, 2.0f);
-    expectNear(camera.target(), target, 0.0f);
+    EXPECT_TRUE(near(camera.target(), target, 0.0f));
     EXPECT_NEAR(Lumo::length(camera.eye() - target), orbitDistance, 1e-4f);
     EXPECT_NEAR(Lumo::dot(camera.up(), camera.getViewDirection()), 0.0f, 1e-5f);
 
@@ -172,9 +156,7 @@ TEST(Camera, NavigationKeepsTheTargetWhereTheMouseTakesIt)
     // radius / sin(30 degrees) = 4 units from the centre.
     camera.frame({1.0f, 1.0f, 1.0f}, 2.0f);
     EXPECT_NEAR(Lumo::length(camera.eye() - Lumo::float3{1.0f, 1.0f, 1.0f}), 4.0f, 1e-4f);
-    const Lumo::vec2<float> centre = camera.projectToScreen({1.0f, 1.0f, 1.0f});
-    EXPECT_NEAR(centre.x, 400.0f, 1e-2f);
-    EXPECT_NEAR(centre.y, 300.0f, 1e-2f);
+    EXPECT_NEAR(Lumo::length(camera.projectToScreen({1.0f, 1.0f, 1.0f}) - Lumo::vec2<float>{400, 300}), 0.0f, 1e-2f);
 }
 
 TEST(Camera, BadInputKeepsAnOrthonormalFrame)
@@ -196,8 +178,8 @@ TEST(Camera, BadInputKeepsAnOrthonormalFrame)
 
     // An up hint along the line of sight still gives a right-handed orthonormal frame.
     camera.lookAt({0.0f, 0.0f, 5.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
-    expectNear(camera.getViewDirection(), {0.0f, 0.0f, -1.0f}, 1e-6f);
+    EXPECT_TRUE(near(camera.getViewDirection(), {0.0f, 0.0f, -1.0f}, 1e-6f));
     EXPECT_NEAR(Lumo::length(camera.up()), 1.0f, 1e-6f);
     EXPECT_NEAR(Lumo::dot(camera.up(), camera.getViewDirection()), 0.0f, 1e-6f);
-    expectNear(Lumo::cross(camera.right(), camera.up()), -camera.getViewDirection(), 1e-6f);
+    EXPECT_TRUE(near(Lumo::cross(camera.right(), camera.up()), -camera.getViewDirection(), 1e-6f));
 }

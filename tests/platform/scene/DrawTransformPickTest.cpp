@@ -1,76 +1,44 @@
-// Picks that depend on the draw transform: outlines under a singular world matrix (a flat
-// dimension box) and screen-space polygons, whose outline, fill and vertex markers must land on
-// the same pixels.
+// Picks through the draw transform: outlines under a singular world matrix (a flat box) and
+// screen-space polygons, whose outline, fill and vertex markers share their pixels.
 
-#include "ui_widgets/platform/math/AutoPtr.h"
-#include "ui_widgets/platform/scene/GraphicsSystem.h"
-#include "ui_widgets/platform/scene/IPointSelectionTool.h"
-#include "ui_widgets/platform/scene/Viewport.h"
+#include "tests/platform/scene/SceneFixture.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
 #include "ui_widgets/platform/scene/VyrPolyline2dNode.h"
 #include "ui_widgets/platform/scene/VyrPolylineNode.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 using namespace Kairn::Graphics;
 using Lumo::float3;
 using Lumo::vec2;
 using Lumo::Objects::ADevMatrix;
-using Lumo::Objects::AutoPtr;
 using Lumo::Objects::SharedMatrix;
 
 namespace {
 
-class DrawTransformPick : public ::testing::TestWithParam<bool>
+class DrawTransformPick : public SceneFixture<::testing::TestWithParam<bool>>
 {
 protected:
     void SetUp() override
     {
-        nodesAtStart = VyrGraphicsNode::NetObjectCount();
+        SceneFixture::SetUp();
         camera().lookAt({3.0f, -8.0f, 4.0f}, {1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
         if (GetParam())
             camera().setOrthographic(6.0f);
         else
             camera().setPerspective(0.8f);
-        tool.reset(GetIGSCtrl()->createPointSelectionTool(&viewport, 1));
+        picker = tool(1);
     }
     void TearDown() override
     {
-        nodes.clear();
-        tool.reset();
-        EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesAtStart);
+        picker.reset();
+        SceneFixture::TearDown();
+    }
+    Node* pickAt(const vec2<float>& pixel, Kairn::Objects::Vector3<float>* world = nullptr)
+    {
+        return pickAtPixel(*picker, pixel, world);
     }
 
-    Camera& camera() { return *viewport.getCamera(); }
-    template<class T>
-    T* keep(T* node)
-    {
-        nodes.emplace_back(node);
-        node->addToScene(viewport.getScene(), SceneItemWidget);
-        return node;
-    }
-    VyrGraphicsNode* pickAt(const vec2<float>& pixel, Kairn::Objects::Vector3<float>* world = nullptr)
-    {
-        Kairn::Objects::Vector3<float> hit;
-        VyrGraphicsNode* node = VyrGraphicsNode::getGraphicsNodeFromLumoNode(tool->pick(pixel, hit));
-        if (world)
-            *world = hit;
-        return node;
-    }
-    // The screen direction perpendicular to the projected segment a-b.
-    vec2<float> screenNormal(const float3& a, const float3& b)
-    {
-        const vec2<float> along = camera().projectToScreen(b) - camera().projectToScreen(a);
-        return Lumo::normalized(vec2<float>{-along.y, along.x});
-    }
-
-    Viewport viewport{400, 300};
-    std::unique_ptr<IPointSelectionTool> tool;
-    std::vector<AutoPtr<VyrGraphicsNode>> nodes;
-    int nodesAtStart = 0;
+    std::unique_ptr<IPointSelectionTool> picker;
 };
 
 } // namespace
@@ -81,7 +49,7 @@ TEST_P(DrawTransformPick, OutlinesOfAFlatBoxArePickedAtTheirProjectedEdges)
     // The outline of its side face x-z (at local y = 0.3) becomes the rectangle
     // x in [-1, 1], z in [-0.75, 0.75] of the plane y = 0, centred at (1, 0, 0).
     auto* flat = new SharedMatrix(ADevMatrix::Scale({2.0f, 0.0f, 1.5f}));
-    VyrPolylineNode* face = keep(VyrPolylineNode::createGraphicsNode());
+    VyrPolylineNode* face = keep(VyrPolylineNode::createGraphicsNode(), SceneItemWidget);
     for (const float3& corner : {float3{-0.5f, 0.3f, -0.5f}, float3{0.5f, 0.3f, -0.5f}, float3{0.5f, 0.3f, 0.5f},
                                  float3{-0.5f, 0.3f, 0.5f}})
         face->addPoint(corner);
@@ -90,7 +58,7 @@ TEST_P(DrawTransformPick, OutlinesOfAFlatBoxArePickedAtTheirProjectedEdges)
     face->setPosition({1.0f, 0.0f, 0.0f});
     // A vertical edge as a line segment: its start (-1, 0, -0.75) under W is placed at
     // (3, 0, -0.75), so it runs up to (3, 0, 0.75).
-    VyrLineSegmentNode* edge = keep(VyrLineSegmentNode::createGraphicsNode());
+    VyrLineSegmentNode* edge = keep(VyrLineSegmentNode::createGraphicsNode(), SceneItemWidget);
     edge->setStartPoint({-0.5f, 0.3f, -0.5f});
     edge->setEndPoint({-0.5f, 0.3f, 0.5f});
     edge->setWorldMatrix(flat);
@@ -99,7 +67,8 @@ TEST_P(DrawTransformPick, OutlinesOfAFlatBoxArePickedAtTheirProjectedEdges)
     // The right edge runs from (2, 0, -0.75) to (2, 0, 0.75).
     const float3 top{2.0f, 0.0f, 0.75f}, bottom{2.0f, 0.0f, -0.75f}, middle{2.0f, 0.0f, 0.0f};
     const vec2<float> onEdge = camera().projectToScreen(middle);
-    const vec2<float> across = screenNormal(bottom, top);
+    const vec2<float> along = screenOf(top) - screenOf(bottom);
+    const vec2<float> across = Lumo::normalized(vec2<float>{-along.y, along.x});
     Kairn::Objects::Vector3<float> world;
     EXPECT_EQ(pickAt(onEdge, &world), face);
     EXPECT_LT(Lumo::length(float3(world) - middle), 1e-3f);
@@ -120,9 +89,8 @@ TEST_P(DrawTransformPick, ScreenPolygonOutlineFillAndMarkersShareTheirPixels)
     // outline's own rotation and scale do not move it on screen.
     const std::vector<float3> corners{{100, 80, 7}, {300, 80, 0}, {300, 220, -3}, {100, 220, 0}};
     auto* shared = new SharedMatrix(ADevMatrix::Translation({0.5f, 0.2f, -1.0f}));
-    VyrPolyline2dNode* outline = keep(VyrPolyline2dNode::createGraphicsNode());
-    VyrPolyline2dNode* fill = VyrPolyline2dNode::createGraphicsNode();
-    nodes.emplace_back(fill);
+    VyrPolyline2dNode* outline = keep(VyrPolyline2dNode::createGraphicsNode(), SceneItemWidget);
+    VyrPolyline2dNode* fill = keep(VyrPolyline2dNode::createGraphicsNode());
     for (const float3& corner : corners) {
         outline->addPoint(corner);
         fill->addPoint(corner);
@@ -134,8 +102,7 @@ TEST_P(DrawTransformPick, ScreenPolygonOutlineFillAndMarkersShareTheirPixels)
     fill->setClosed(true);
     fill->setFillable(true);
     fill->setWorldMatrix(shared);
-    VyrCircleNode* marker = VyrCircleNode::createGraphicsNode();
-    nodes.emplace_back(marker);
+    VyrCircleNode* marker = keep(VyrCircleNode::createGraphicsNode());
     marker->setFillable(true);
     marker->setWorldMatrix(shared);
     Lumo::Graphics::Billboard atVertex;

