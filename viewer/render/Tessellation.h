@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QVector2D>
+#include <QVector3D>
+
+#include <cstdint>
+#include <vector>
+
+namespace Viewer {
+
+// The CPU side of one node's geometry in the node's own frame, before it is uploaded: interleaved
+// vertices (position, normal, texture coordinate) and indices into them, drawn either as
+// triangles or as separate line segments (two indices per segment).
+class Tessellation
+{
+public:
+    enum class Primitive { Triangles, Lines };
+
+    static constexpr int FloatsPerVertex = 8;
+
+    explicit Tessellation(Primitive primitive = Primitive::Triangles) : m_primitive(primitive) {}
+
+    Primitive primitive() const { return m_primitive; }
+
+    // Returns the index of the new vertex.
+    std::uint32_t addVertex(const QVector3D& position, const QVector3D& normal = {},
+                            const QVector2D& textureCoordinate = {});
+    void addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c);
+    void addSegment(std::uint32_t a, std::uint32_t b);
+    // Appends another tessellation of the same primitive, its indices shifted past ours.
+    void append(const Tessellation& other);
+
+    const std::vector<float>& vertices() const { return m_vertices; }
+    const std::vector<std::uint32_t>& indices() const { return m_indices; }
+    std::size_t vertexCount() const { return m_vertices.size() / FloatsPerVertex; }
+    bool isEmpty() const { return m_indices.empty(); }
+    QVector3D position(std::size_t vertex) const;
+
+    // Centre of the axis-aligned box around every vertex: the depth-sorting point of a
+    // translucent node.
+    QVector3D boundsCenter() const;
+
+private:
+    Primitive m_primitive;
+    std::vector<float> m_vertices;
+    std::vector<std::uint32_t> m_indices;
+};
+
+} // namespace Viewer
