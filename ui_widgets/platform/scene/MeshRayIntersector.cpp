@@ -1,0 +1,163 @@
+#include "ui_widgets/platform/scene/MeshRayIntersector.h"
+
+#include <embree3/rtcore.h>
+
+#include <cmath>
+#include <utility>
+
+namespace Kairn::Graphics {
+
+namespace {
+
+// One Embree device serves every mesh of the process: a device owns a thread pool and its
+// memory settings, so one per mesh would waste both. Scenes keep a reference on the device, so
+// releasing it at exit is safe even for intersectors that outlive this holder.
+class SharedDevice
+{
+public:
+    static RTCDevice get()
+    {
+        static SharedDevice instance;
+        return instance.m_device;
+    }
+
+private:
+    SharedDevice() : m_device(rtcNewDevice(nullptr)) {}
+    ~SharedDevice()
+    {
+        if (m_device)
+            rtcReleaseDevice(m_device);
+    }
+
+    RTCDevice m_device;
+};
+
+RTCScene buildScene(const TriangleMesh& mesh)
+{
+    RTCDevice device = SharedDevice::get();
+    if (!device)
+        return nullptr;
+    RTCGeometry geometry = rtcNewGeometry(device, RTC_GEOMETRY_TYPE_TRIANGLE);
+    if (!geometry)
+        return nullptr;
+    auto* vertices = static_cast<float*>(rtcSetNewGeometryBuffer(
+        geometry, RTC_BUFFER_TYPE_VERTEX, 0, RTC_FORMAT_FLOAT3, 3 * sizeof(float), mesh.vertexCount()));
+    auto* triangles = static_cast<unsigned*>(rtcSetNewGeometryBuffer(
+        geometry, RTC_BUFFER_TYPE_INDEX, 0, RTC_FORMAT_UINT3, 3 * sizeof(unsigned), mesh.triangleCount()));
+    if (!vertices || !triangles) {
+        rtcReleaseGeometry(geometry);
+        return nullptr;
+    }
+    for (const TriangleMesh::Point& p : mesh.positions()) {
+        *vertices++ = p[0];
+        *vertices++ = p[1];
+        *vertices++ = p[2];
+    }
+    for (std::uint32_t index : mesh.indices())
+        *triangles++ = index;
+    rtcCommitGeometry(geometry);
+
+    RTCScene scene = rtcNewScene(device);
+    if (!scene) {
+        rtcReleaseGeometry(geometry);
+        return nullptr;
+    }
+    rtcAttachGeometry(scene, geometry);
+    rtcReleaseGeometry(geometry);
+    rtcCommitScene(scene);
+    if (rtcGetDeviceError(device) != RTC_ERROR_NONE) {
+        rtcReleaseScene(scene);
+        return nullptr;
+    }
+    return scene;
+}
+
+bool isFinite(const TriangleMesh::Point& p)
+{
+    return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
+}
+
+} // namespace
+
+MeshRayIntersector::MeshRayIntersector(const TriangleMesh& mesh)
+{
+    if (!mesh.isValid())
+        return;
+    m_scene = buildScene(mesh);
+    if (m_scene)
+        m_triangleCount = mesh.triangleCount();
+}
+
+MeshRayIntersector::~MeshRayIntersector()
+{
+    release();
+}
+
+MeshRayIntersector::MeshRayIntersector(MeshRayIntersector&& other) noexcept
+    : m_scene(std::exchange(other.m_scene, nullptr))
+    , m_triangleCount(std::exchange(other.m_triangleCount, 0))
+{
+}
+
+MeshRayIntersector& MeshRayIntersector::operator=(MeshRayIntersector&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_scene = std::exchange(other.m_scene, nullptr);
+        m_triangleCount = std::exchange(other.m_triangleCount, 0);
+    }
+    return *this;
+}
+
+void MeshRayIntersector::release()
+{
+    if (m_scene)
+        rtcReleaseScene(static_cast<RTCScene>(m_scene));
+    m_scene = nullptr;
+    m_triangleCount = 0;
+}
+
+std::optional<MeshRayIntersector::Hit> MeshRayIntersector::intersect(
+    const TriangleMesh::Point& origin, const TriangleMesh::Point& direction, float tMax) const
+{
+    const float lengthSquared = direction[0] * direction[0] + direction[1] * direction[1] + direction[2] * direction[2];
+    if (!m_scene || !isFinite(origin) || !isFinite(direction) || !(lengthSquared > 0.0f)
+        || !std::isfinite(lengthSquared) || !(tMax >= 0.0f))
+        return std::nullopt;
+
+    RTCIntersectContext context;
+    rtcInitIntersectContext(&context);
+    RTCRayHit query{};
+    query.ray.org_x = origin[0];
+    query.ray.org_y = origin[1];
+    query.ray.org_z = origin[2];
+    query.ray.dir_x = direction[0];
+    query.ray.dir_y = direction[1];
+    query.ray.dir_z = direction[2];
+    query.ray.tnear = 0.0f;
+    query.ray.tfar = tMax;
+    query.ray.mask = ~0u;
+    query.hit.geomID = RTC_INVALID_GEOMETRY_ID;
+    query.hit.instID[0] = RTC_INVALID_GEOMETRY_ID;
+    rtcIntersect1(static_cast<RTCScene>(m_scene), &context, &query);
+    if (query.hit.geomID == RTC_INVALID_GEOMETRY_ID)
+        return std::nullopt;
+
+    Hit hit;
+    hit.t = query.ray.tfar;
+    hit.point = {origin[0] + hit.t * direction[0], origin[1] + hit.t * direction[1],
+                 origin[2] + hit.t * direction[2]};
+    hit.triangle = query.hit.primID;
+    float nx = query.hit.Ng_x, ny = query.hit.Ng_y, nz = query.hit.Ng_z;
+    // Embree's normal follows the winding; the caller wants the side the ray arrived from.
+    if (nx * direction[0] + ny * direction[1] + nz * direction[2] > 0.0f) {
+        nx = -nx;
+        ny = -ny;
+        nz = -nz;
+    }
+    const float length = std::sqrt(nx * nx + ny * ny + nz * nz);
+    hit.normal = {nx / length, ny / length, nz / length};
+    return hit;
+}
+
+} // namespace Kairn::Graphics

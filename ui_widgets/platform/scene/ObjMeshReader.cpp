@@ -1,0 +1,160 @@
+#include "ui_widgets/platform/scene/ObjMeshReader.h"
+
+#include "ui_widgets/platform/scene/TriangleMesh.h"
+
+#include <QFile>
+
+#include <tiny_obj_loader.h>
+
+#include <cmath>
+#include <cstdint>
+#include <istream>
+#include <streambuf>
+#include <unordered_map>
+#include <vector>
+
+namespace Kairn::Graphics {
+
+namespace {
+
+// Lets the parser read the file's bytes in place instead of copying them into a string stream.
+class ByteArrayBuffer : public std::streambuf
+{
+public:
+    explicit ByteArrayBuffer(QByteArray& bytes)
+    {
+        char* begin = bytes.data();
+        setg(begin, begin, begin + bytes.size());
+    }
+};
+
+bool fail(QString* error, const QString& reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+bool allFinite(const std::vector<tinyobj::real_t>& values)
+{
+    for (tinyobj::real_t value : values)
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
+TriangleMesh::Point pointAt(const std::vector<tinyobj::real_t>& values, int index)
+{
+    const std::size_t i = 3 * static_cast<std::size_t>(index);
+    return {static_cast<float>(values[i]), static_cast<float>(values[i + 1]),
+            static_cast<float>(values[i + 2])};
+}
+
+TriangleMesh::Point unitNormalAt(const std::vector<tinyobj::real_t>& values, int index)
+{
+    const TriangleMesh::Point n = pointAt(values, index);
+    const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    if (!(length > 0.0f) || !std::isfinite(length))
+        return {0.0f, 0.0f, 0.0f};
+    return {n[0] / length, n[1] / length, n[2] / length};
+}
+
+} // namespace
+
+bool ObjMeshReader::read(const QString& path, TriangleMesh& out, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(error, QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    file.close();
+
+    ByteArrayBuffer buffer(bytes);
+    std::istream stream(&buffer);
+    tinyobj::attrib_t attributes;
+    std::vector<tinyobj::shape_t> shapes;
+    std::vector<tinyobj::material_t> materials;
+    std::string warnings;
+    std::string parseError;
+    // The parser's own triangulation skips faces with bad indices silently (or reads past its
+    // arrays for large polygons), so faces are checked and split here.
+    if (!tinyobj::LoadObj(&attributes, &shapes, &materials, &warnings, &parseError, &stream,
+                          nullptr, false)) {
+        return fail(error, QStringLiteral("%1 is not a readable OBJ file: %2")
+                               .arg(path, QString::fromStdString(parseError).trimmed()));
+    }
+    if (!allFinite(attributes.vertices) || !allFinite(attributes.normals))
+        return fail(error, QStringLiteral("%1 has a coordinate that is not finite").arg(path));
+
+    const int positionCount = static_cast<int>(attributes.vertices.size() / 3);
+    const int normalCount = static_cast<int>(attributes.normals.size() / 3);
+    bool everyCornerHasNormal = true;
+    std::size_t cornerCount = 0;
+    for (const tinyobj::shape_t& shape : shapes) {
+        for (const tinyobj::index_t& corner : shape.mesh.indices) {
+            if (corner.vertex_index < 0 || corner.vertex_index >= positionCount)
+                return fail(error, QStringLiteral("%1 has a face with a vertex index out of range").arg(path));
+            if (corner.normal_index >= normalCount || corner.normal_index < -1)
+                return fail(error, QStringLiteral("%1 has a face with a normal index out of range").arg(path));
+            everyCornerHasNormal = everyCornerHasNormal && corner.normal_index >= 0;
+        }
+        // The parser stores face sizes in a byte: a larger polygon cannot be split correctly.
+        std::size_t listedCorners = 0;
+        for (const std::size_t faceSize : shape.mesh.num_face_vertices)
+            listedCorners += faceSize;
+        if (listedCorners != shape.mesh.indices.size())
+            return fail(error, QStringLiteral("%1 has a face with more than 255 corners").arg(path));
+        cornerCount += shape.mesh.indices.size();
+    }
+    if (cornerCount == 0)
+        return fail(error, QStringLiteral("%1 has no faces").arg(path));
+
+    // With normals, a vertex is a (position, normal) pair, since OBJ indexes them separately.
+    std::vector<TriangleMesh::Point> positions;
+    std::vector<TriangleMesh::Point> normals;
+    std::unordered_map<std::uint64_t, std::uint32_t> vertexOfCorner;
+    if (!everyCornerHasNormal) {
+        positions.reserve(positionCount);
+        for (int i = 0; i < positionCount; ++i)
+            positions.push_back(pointAt(attributes.vertices, i));
+    }
+    auto vertexIndex = [&](const tinyobj::index_t& corner) -> std::uint32_t {
+        if (!everyCornerHasNormal)
+            return static_cast<std::uint32_t>(corner.vertex_index);
+        const std::uint64_t key = (std::uint64_t(std::uint32_t(corner.vertex_index)) << 32)
+            | std::uint32_t(corner.normal_index);
+        const auto [it, inserted] = vertexOfCorner.try_emplace(key, std::uint32_t(positions.size()));
+        if (inserted) {
+            positions.push_back(pointAt(attributes.vertices, corner.vertex_index));
+            normals.push_back(unitNormalAt(attributes.normals, corner.normal_index));
+        }
+        return it->second;
+    };
+
+    // Polygons are split as fans around their first corner, which is exact for the convex faces
+    // that modelling tools write.
+    std::vector<std::uint32_t> indices;
+    indices.reserve(3 * cornerCount);
+    for (const tinyobj::shape_t& shape : shapes) {
+        std::size_t first = 0;
+        for (const std::size_t faceSize : shape.mesh.num_face_vertices) {
+            if (faceSize < 3) {
+                first += faceSize;
+                continue;
+            }
+            const std::uint32_t anchor = vertexIndex(shape.mesh.indices[first]);
+            std::uint32_t previous = vertexIndex(shape.mesh.indices[first + 1]);
+            for (std::size_t k = 2; k < faceSize; ++k) {
+                const std::uint32_t current = vertexIndex(shape.mesh.indices[first + k]);
+                indices.insert(indices.end(), {anchor, previous, current});
+                previous = current;
+            }
+            first += faceSize;
+        }
+    }
+
+    out = TriangleMesh(std::move(positions), std::move(indices), std::move(normals));
+    return true;
+}
+
+} // namespace Kairn::Graphics
