@@ -1,0 +1,256 @@
+#include "ui_widgets/platform/scene/PickGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Kairn::Graphics::PickGeometry {
+
+namespace {
+
+struct Ray
+{
+    double ox, oy, oz, dx, dy, dz;
+    Ray(const Lumo::float3& o, const Lumo::float3& d) : ox(o.x), oy(o.y), oz(o.z), dx(d.x), dy(d.y), dz(d.z) {}
+    double zAt(double t) const { return oz + t * dz; }
+};
+
+bool isUsable(const Lumo::float3& origin, const Lumo::float3& direction)
+{
+    return Lumo::isFinite(origin) && Lumo::isFinite(direction) && Lumo::dot(direction, direction) > 0.0f;
+}
+
+// Roots of a t^2 + b t + c = 0 in ascending order; false when there is none. The form avoids the
+// cancellation of the textbook formula.
+bool solveQuadratic(double a, double b, double c, double& t0, double& t1)
+{
+    if (std::abs(a) < 1e-300) {
+        if (std::abs(b) < 1e-300)
+            return false;
+        t0 = t1 = -c / b;
+        return true;
+    }
+    const double discriminant = b * b - 4.0 * a * c;
+    if (discriminant < 0.0)
+        return false;
+    const double q = -0.5 * (b + std::copysign(std::sqrt(discriminant), b));
+    t0 = q / a;
+    t1 = q != 0.0 ? c / q : t0;
+    if (t0 > t1)
+        std::swap(t0, t1);
+    return true;
+}
+
+// Keeps the smaller non-negative candidate in best.
+void consider(double t, double& best)
+{
+    if (t >= 0.0 && t < best)
+        best = t;
+}
+
+bool finish(double best, float& t)
+{
+    if (best == std::numeric_limits<double>::infinity())
+        return false;
+    t = float(best);
+    return true;
+}
+
+double discHit(const Ray& r, double radius, double height)
+{
+    if (r.dz == 0.0)
+        return -1.0;
+    const double t = (height - r.oz) / r.dz;
+    const double x = r.ox + t * r.dx, y = r.oy + t * r.dy;
+    return x * x + y * y <= radius * radius ? t : -1.0;
+}
+
+} // namespace
+
+bool intersectSphere(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float& t)
+{
+    if (!isUsable(origin, direction) || !(radius > 0.0f))
+        return false;
+    const Ray r(origin, direction);
+    double t0, t1;
+    if (!solveQuadratic(r.dx * r.dx + r.dy * r.dy + r.dz * r.dz, 2.0 * (r.ox * r.dx + r.oy * r.dy + r.oz * r.dz),
+                        r.ox * r.ox + r.oy * r.oy + r.oz * r.oz - double(radius) * radius, t0, t1))
+        return false;
+    double best = std::numeric_limits<double>::infinity();
+    consider(t0, best);
+    consider(t1, best);
+    return finish(best, t);
+}
+
+bool intersectDisc(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float height, float& t)
+{
+    if (!isUsable(origin, direction) || !(radius > 0.0f))
+        return false;
+    double best = std::numeric_limits<double>::infinity();
+    consider(discHit(Ray(origin, direction), radius, height), best);
+    return finish(best, t);
+}
+
+bool intersectCylinder(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float height,
+                       float& t)
+{
+    if (!isUsable(origin, direction) || !(radius > 0.0f) || !std::isfinite(height))
+        return false;
+    const Ray r(origin, direction);
+    const double zLow = std::min(0.0, double(height)), zHigh = std::max(0.0, double(height));
+    double best = std::numeric_limits<double>::infinity();
+    double t0, t1;
+    if (solveQuadratic(r.dx * r.dx + r.dy * r.dy, 2.0 * (r.ox * r.dx + r.oy * r.dy),
+                       r.ox * r.ox + r.oy * r.oy - double(radius) * radius, t0, t1)) {
+        for (const double candidate : {t0, t1}) {
+            const double z = r.zAt(candidate);
+            if (z >= zLow && z <= zHigh)
+                consider(candidate, best);
+        }
+    }
+    consider(discHit(r, radius, 0.0), best);
+    consider(discHit(r, radius, height), best);
+    return finish(best, t);
+}
+
+bool intersectCone(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float height, float& t)
+{
+    if (!isUsable(origin, direction) || !(radius > 0.0f) || !std::isfinite(height) || height == 0.0f)
+        return false;
+    const Ray r(origin, direction);
+    // x^2 + y^2 = (k (h - z))^2 with k = r / h, between the base and the apex.
+    const double h = height, k = double(radius) / h, k2 = k * k, toApex = h - r.oz;
+    const double zLow = std::min(0.0, h), zHigh = std::max(0.0, h);
+    double best = std::numeric_limits<double>::infinity();
+    double t0, t1;
+    if (solveQuadratic(r.dx * r.dx + r.dy * r.dy - k2 * r.dz * r.dz,
+                       2.0 * (r.ox * r.dx + r.oy * r.dy + k2 * toApex * r.dz),
+                       r.ox * r.ox + r.oy * r.oy - k2 * toApex * toApex, t0, t1)) {
+        for (const double candidate : {t0, t1}) {
+            const double z = r.zAt(candidate);
+            if (z >= zLow && z <= zHigh)
+                consider(candidate, best);
+        }
+    }
+    consider(discHit(r, radius, 0.0), best);
+    return finish(best, t);
+}
+
+bool intersectTorus(const Lumo::float3& origin, const Lumo::float3& direction, float majorRadius,
+                    float minorRadius, float& t)
+{
+    if (!isUsable(origin, direction) || !(majorRadius >= 0.0f) || !(minorRadius > 0.0f))
+        return false;
+    const double scale = std::sqrt(double(Lumo::dot(direction, direction)));
+    const double ox = origin.x, oy = origin.y, oz = origin.z;
+    const double dx = direction.x / scale, dy = direction.y / scale, dz = direction.z / scale;
+    const double R = majorRadius, r = minorRadius;
+    const auto distance = [&](double s) {
+        const double x = ox + s * dx, y = oy + s * dy, z = oz + s * dz;
+        const double ring = std::sqrt(x * x + y * y) - R;
+        return std::sqrt(ring * ring + z * z) - r;
+    };
+
+    // Only the part of the ray inside the bounding sphere can hit.
+    double enter, leave;
+    const double bound = R + r;
+    if (!solveQuadratic(1.0, 2.0 * (ox * dx + oy * dy + oz * dz), ox * ox + oy * oy + oz * oz - bound * bound, enter,
+                        leave)
+        || leave < 0.0)
+        return false;
+    double s = std::max(enter, 0.0);
+    const double tolerance = 1e-3 * r;
+    double d = distance(s);
+    if (d < 0.0)
+        return finish(0.0, t);
+    for (int step = 0; step < 1024 && s <= leave; ++step) {
+        if (d < tolerance)
+            return finish(s / scale, t);
+        s += d;
+        d = distance(s);
+    }
+    return false;
+}
+
+Lumo::float3 sphereNormal(const Lumo::float3& point)
+{
+    return Lumo::normalized(point);
+}
+
+Lumo::float3 torusNormal(const Lumo::float3& point, float majorRadius)
+{
+    const Lumo::float3 radial = Lumo::normalized(Lumo::float3{point.x, point.y, 0.0f});
+    return Lumo::normalized(point - radial * majorRadius);
+}
+
+float distanceToSegment2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>& a, const Lumo::vec2<float>& b,
+                          float* segmentParameter)
+{
+    const Lumo::vec2<float> ab = b - a;
+    const float lengthSquared = Lumo::dot(ab, ab);
+    float s = lengthSquared > 0.0f ? std::clamp(Lumo::dot(p - a, ab) / lengthSquared, 0.0f, 1.0f) : 0.0f;
+    if (!std::isfinite(s))
+        s = 0.0f;
+    if (segmentParameter)
+        *segmentParameter = s;
+    return Lumo::length(p - (a + ab * s));
+}
+
+float closestSegmentParameterToRay(const Lumo::float3& origin, const Lumo::float3& direction,
+                                   const Lumo::float3& a, const Lumo::float3& b)
+{
+    // Closest points of the two lines, then the segment parameter clamped; the ray's own
+    // parameter is left free, which is what a pick near the segment needs.
+    const Lumo::float3 u = b - a, w = a - origin;
+    const double uu = Lumo::dot(u, u), ud = Lumo::dot(u, direction), dd = Lumo::dot(direction, direction);
+    const double uw = Lumo::dot(u, w), dw = Lumo::dot(direction, w);
+    const double denominator = uu * dd - ud * ud;
+    double s = 0.0;
+    if (denominator > 1e-12 * uu * dd)
+        s = (ud * dw - dd * uw) / denominator;
+    else if (uu > 0.0)
+        s = -uw / uu;
+    if (!std::isfinite(s))
+        return 0.0f;
+    return float(std::clamp(s, 0.0, 1.0));
+}
+
+bool isInsidePolygon2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>* corners, int count)
+{
+    if (!corners || count < 3)
+        return false;
+    bool inside = false;
+    for (int i = 0, j = count - 1; i < count; j = i++) {
+        const Lumo::vec2<float>& a = corners[i];
+        const Lumo::vec2<float>& b = corners[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
+}
+
+bool intersectTriangle(const Lumo::float3& origin, const Lumo::float3& direction, const Lumo::float3& a,
+                       const Lumo::float3& b, const Lumo::float3& c, float& t)
+{
+    const Lumo::float3 e1 = b - a, e2 = c - a;
+    const Lumo::float3 p = Lumo::cross(direction, e2);
+    const float determinant = Lumo::dot(e1, p);
+    if (!(std::abs(determinant) > 1e-20f))
+        return false;
+    const float inverse = 1.0f / determinant;
+    const Lumo::float3 s = origin - a;
+    const float u = Lumo::dot(s, p) * inverse;
+    if (u < 0.0f || u > 1.0f)
+        return false;
+    const Lumo::float3 q = Lumo::cross(s, e1);
+    const float v = Lumo::dot(direction, q) * inverse;
+    if (v < 0.0f || u + v > 1.0f)
+        return false;
+    const float hit = Lumo::dot(e2, q) * inverse;
+    if (!(hit >= 0.0f))
+        return false;
+    t = hit;
+    return true;
+}
+
+} // namespace Kairn::Graphics::PickGeometry

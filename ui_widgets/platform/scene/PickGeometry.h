@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ui_widgets/platform/math/Vec.h"
+
+namespace Kairn::Graphics::PickGeometry {
+
+// Ray tests of the primitive shapes in their own frames, shared by the primitive nodes' hit tests
+// and the renderer-independent picking. A ray is origin + t * direction; the direction need not
+// be unit length (a ray taken into a scaled local frame keeps the world's parameter t that way).
+// Each test returns the smallest t >= 0 of a hit, or false; surfaces are seen from both sides.
+
+// Sphere of radius r centred on the origin.
+bool intersectSphere(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float& t);
+
+// Filled disc of radius r in the plane z = height, centred on the Z axis.
+bool intersectDisc(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float height,
+                   float& t);
+
+// Closed cylinder of radius r from z = 0 to z = height (side and both caps).
+bool intersectCylinder(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float height,
+                       float& t);
+
+// Closed cone with its base disc of radius r at z = 0 and its apex at (0, 0, height).
+bool intersectCone(const Lumo::float3& origin, const Lumo::float3& direction, float radius, float height,
+                   float& t);
+
+// Torus around the Z axis: tube of radius minorRadius around the circle of radius majorRadius in
+// the XY plane. Sphere tracing on the exact distance function never steps through the surface;
+// it stops within a thousandth of the tube radius of the surface.
+bool intersectTorus(const Lumo::float3& origin, const Lumo::float3& direction, float majorRadius,
+                    float minorRadius, float& t);
+
+// Outward unit normals of the shapes at a point on (or very near) their surface.
+Lumo::float3 sphereNormal(const Lumo::float3& point);
+Lumo::float3 torusNormal(const Lumo::float3& point, float majorRadius);
+
+// Distance from p to the segment a-b in the plane, and the segment parameter in [0, 1] of the
+// closest point.
+float distanceToSegment2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>& a, const Lumo::vec2<float>& b,
+                          float* segmentParameter = nullptr);
+
+// Parameter s in [0, 1] of the point of the segment a-b closest to the ray.
+float closestSegmentParameterToRay(const Lumo::float3& origin, const Lumo::float3& direction,
+                                   const Lumo::float3& a, const Lumo::float3& b);
+
+// Even-odd rule; the polygon is closed implicitly.
+bool isInsidePolygon2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>* corners, int count);
+
+// Ray against the triangle a, b, c (both sides), Moller-Trumbore.
+bool intersectTriangle(const Lumo::float3& origin, const Lumo::float3& direction, const Lumo::float3& a,
+                       const Lumo::float3& b, const Lumo::float3& c, float& t);
+
+} // namespace Kairn::Graphics::PickGeometry
