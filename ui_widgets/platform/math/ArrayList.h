@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -82,7 +83,10 @@ public:
         if (index < 0 || index > size())
             return false;
         Lifetime::acquire(item);
-        m_items.insert(m_items.begin() + index, item);
+        // Appending and rotating into place, rather than vector::insert, sidesteps a false
+        // -Wstringop-overflow of GCC 12 on inlined middle inserts.
+        m_items.push_back(item);
+        std::rotate(m_items.begin() + index, m_items.end() - 1, m_items.end());
         return true;
     }
 

@@ -1,0 +1,222 @@
+#pragma once
+
+#include "ui_widgets/platform/math/AAttachable.h"
+#include "ui_widgets/platform/math/ADevMatrix.h"
+#include "ui_widgets/platform/math/ARefCounted.h"
+#include "ui_widgets/platform/math/Box.h"
+#include "ui_widgets/platform/math/HeapOperators.h"
+#include "ui_widgets/platform/math/Ray3.h"
+#include "ui_widgets/platform/math/SharedMatrix.h"
+#include "ui_widgets/platform/math/UString.h"
+#include "ui_widgets/platform/math/Vec.h"
+#include "ui_widgets/platform/math/XLine.h"
+#include "ui_widgets/platform/scene/Billboard.h"
+#include "ui_widgets/platform/scene/NetObjectCountImpl.h"
+#include "ui_widgets/platform/scene/PickContext.h"
+#include "ui_widgets/platform/scene/PickHit.h"
+#include "ui_widgets/platform/scene/RenderNode.h"
+#include "ui_widgets/platform/scene/SceneItemType.h"
+
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+
+namespace Kairn::Graphics {
+
+class IScene;
+class VyrGroupNode;
+class VyrGraphicsNodeWithProxy;
+
+// The base of every scene node: pose, appearance, scene membership, attachments, reference count
+// and the hooks that renderers and picking use.
+//
+// Where a node is: its pose in its parent's space (world space for a top-level node) is
+// R . W . Translation(T): R the node's own rotation and per-axis scale, W the shared world matrix,
+// T an offset kept after W. The full transform is that pose followed by the parent's full
+// transform. Setting a position only changes T, so it never needs W's inverse and stays exact
+// when W is singular; transformBy carries T along with W, for every node that shares W.
+class VyrGraphicsNode : public Lumo::Graphics::RenderNode,
+                        public Lumo::Objects::ARefCounted,
+                        public Lumo::Objects::AAttachable,
+                        public Lumo::Objects::HeapOperators,
+                        public NetObjectCountImpl<VyrGraphicsNode>
+{
+public:
+    NET_OBJECT_COUNT_OF(VyrGraphicsNode);
+    using PixelsPerWorldUnitFunction = std::function<float(const Lumo::float3&)>;
+
+    static VyrGraphicsNode* createGraphicsNode();
+    // Null scene: returns null and creates nothing.
+    static VyrGraphicsNode* createAndAddGraphicsNode(IScene* scene, SceneItemType type);
+
+    // A copy takes the pose (with its own copy of the world matrix), appearance, billboard and
+    // screen-size settings; it starts outside any scene and group, without attachments.
+    VyrGraphicsNode(const VyrGraphicsNode& other);
+    VyrGraphicsNode& operator=(const VyrGraphicsNode& other);
+    ~VyrGraphicsNode() override;
+
+    static const Lumo::Objects::UString* InterfaceID();
+    virtual const Lumo::Objects::UString* ClassName() const;
+    virtual void* GetInterface(const Lumo::Objects::UString* id);
+
+    static VyrGraphicsNode* getGraphicsNodeFromLumoNode(Lumo::Graphics::RenderNode* renderNode);
+    Lumo::Graphics::RenderNode* getRenderNode() { return this; }
+
+    // Scene membership of a top-level node. Adding to another scene or type moves the node; a
+    // null scene, or a node inside a group (drawn through its group), is left as it is.
+    virtual void addToScene(IScene* scene, SceneItemType type);
+    virtual void removeFromScene();
+    IScene* getScene() const { return m_scene; }
+    SceneItemType getSceneType() const { return m_sceneType; }
+    VyrGroupNode* getParentNode() const { return m_parentGroup; }
+
+    // Pose in the parent's space. Setters leave W alone and ignore non-finite or zero input.
+    virtual void setPosition(const Lumo::float3& position);
+    Lumo::float3 getPosition() const;
+    void setZDirection(const Lumo::float3& direction);
+    void setXYDirections(const Lumo::float3& xDirection, const Lumo::float3& yDirection);
+    Lumo::float3 getXDirection() const;
+    Lumo::float3 getYDirection() const;
+    Lumo::float3 getZDirection() const;
+    float getXLength() const;
+    float getYLength() const;
+    float getZLength() const;
+    void scaleUniformlyUsingXLength(float length);
+    void scaleUniformlyUsingYLength(float length);
+    void scaleUniformlyUsingZLength(float length);
+    // The node's own per-axis scale (part of R); the position stays where it is.
+    void setScale(const Lumo::float3& scale);
+    void setScale(float scale);
+    Lumo::float3 getScale() const { return m_scale; }
+
+    // W := W . m, shared by every node holding the same W; their offsets move with it.
+    virtual void transformBy(const Lumo::Objects::ADevMatrix& matrix);
+    virtual void rotateBy(float radians, const Lumo::Objects::XLine<float>& line);
+    // Shares the given matrix (taking a reference); null gives the node an identity of its own.
+    // Change a shared W through transformBy: writing into it directly does not carry offsets.
+    virtual void setWorldMatrix(Lumo::Objects::SharedMatrix* matrix);
+    Lumo::Objects::SharedMatrix* getWorldMatrix() const { return m_world; }
+
+    // R: rotation and scale, no translation.
+    Lumo::Objects::ADevMatrix getLocalMatrix() const;
+    Lumo::Objects::ADevMatrix getOffsetMatrix() const { return Lumo::Objects::ADevMatrix::Translation(m_offset); }
+    // R . W . Translation(T): the node in its parent's space.
+    Lumo::Objects::ADevMatrix getPoseMatrix() const;
+    // Pose followed by the parent's full transform; no constant-screen-size scaling.
+    Lumo::Objects::ADevMatrix getFullTransform() const;
+    // The full transform with the constant screen size of the node and of its ancestors applied.
+    Lumo::Objects::ADevMatrix getDrawTransform(const PixelsPerWorldUnitFunction& pixelsPerWorldUnitAt) const;
+
+    // The node's own frame before any transform. Transformed queries and setters build on these.
+    virtual Lumo::float3 getUntransformedPosition() const;
+    virtual Lumo::float3 getUntransformedXDirection() const;
+    virtual Lumo::float3 getUntransformedYDirection() const;
+    virtual Lumo::float3 getUntransformedZDirection() const;
+    // Default: the extents of getUntransformedBounds().
+    virtual float getUntransformedXLength() const;
+    virtual float getUntransformedYLength() const;
+    virtual float getUntransformedZLength() const;
+    // Local bounds of the geometry; empty for a node without geometry.
+    virtual Kairn::Objects::Box<double> getUntransformedBounds() const;
+    // The local bounds carried through the pose: the node's bounds in its parent's space.
+    Kairn::Objects::Box<double> getPosedBounds() const;
+
+    // An invisible or unpickable node hides its whole subtree from drawing or picking.
+    virtual void setVisible(bool visible);
+    bool isVisible() const { return m_visible; }
+    virtual void setPickable(bool pickable);
+    bool isPickable() const { return m_pickable; }
+    virtual void setColor(const Lumo::vec4<float>& color);
+    virtual Lumo::vec4<float> getColor() const;
+    void participateInLighting(bool participate) { m_lighting = participate; }
+    bool isParticipatingInLighting() const { return m_lighting; }
+
+    // At draw and pick time the node is scaled about the anchor so that one world unit of it
+    // spans pixels x factor pixels. The anchor is given in the parent's space and kept in the
+    // node's own frame, so it travels with the node. Pixels <= 0 switch it off.
+    virtual void setConstantScreenSize(int pixels, float factor, const Lumo::float3& anchor);
+    virtual void setConstantScreenSize(int pixels, float factor);
+    void clearConstantScreenSize();
+    bool hasConstantScreenSize() const { return m_screenPixels > 0; }
+    int constantScreenSizePixels() const { return m_screenPixels; }
+    float constantScreenSizeFactor() const { return m_screenFactor; }
+    Lumo::float3 constantScreenSizeAnchor() const { return m_screenAnchor; }
+    // The scale factor for the camera's pixels per world unit at the anchor; 1 without constant
+    // screen size or for a non-positive input.
+    float constantScreenSizeScale(float pixelsPerWorldUnitAtAnchor) const;
+
+    void setBillboard(const Lumo::Graphics::Billboard& billboard);
+    const Lumo::Graphics::Billboard* getBillboard() const;
+    Lumo::Graphics::Billboard* getBillboard();
+    void removeBillboard();
+
+    void setPriority(int priority) { Priority(priority); }
+    int getPriority() const { return Priority(); }
+
+    // Changes whenever the node's shape changes (not its pose or colour): renderers key cached
+    // tessellations on it. Unique across all nodes of the process.
+    quint64 geometryRevision() const { return m_geometryRevision; }
+    // Tells renderers that the geometry changed.
+    void update();
+
+    // Hit test against a world ray with a unit direction. Respects visibility (unless the context
+    // includes hidden nodes) and pickability, applies the constant screen size, takes the ray
+    // into the node's frame and asks intersectLocalRay; replaces `hit` and returns true only for
+    // a hit nearer than the one already in it. Groups pick through their children.
+    virtual bool pickRay(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit);
+    // Local hit hook of geometry nodes: localRay has a unit direction in local units; on a hit,
+    // t is the ray parameter and localPoint the local hit point. The base has no geometry.
+    virtual bool intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context, float& t,
+                                   Lumo::float3& localPoint) const;
+
+    // The nodes drawn or picked as parts of this one: a group's children, a proxy node's two
+    // parts. Used to walk a subtree.
+    virtual void enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const;
+
+protected:
+    VyrGraphicsNode();
+    virtual void init();
+
+    // Picks every sub node (see enumerateSubNodes) that is pickable; the nearest wins.
+    bool pickSubNodes(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit);
+
+private:
+    friend class VyrGroupNode;
+    friend class VyrGraphicsNodeWithProxy;
+
+    // The node whose full transform follows this node's pose: its group or its proxy owner.
+    VyrGraphicsNode* frameParent() const;
+    Lumo::Objects::ADevMatrix rotationScaleAndWorld() const;
+    Lumo::float3 transformedUnitDirection(const Lumo::float3& untransformed) const;
+    float transformedLength(const Lumo::float3& untransformedDirection, float untransformedLength) const;
+    void scaleUniformlyUsingLength(float current, float wanted);
+    // setPosition without the virtual call: the pose operations use it to keep the position.
+    void placeAt(const Lumo::float3& position);
+    // Moves the node by an affine map of its parent's space: pose := pose . map, W untouched.
+    void applyInParentSpace(const Lumo::Objects::ADevMatrix& map);
+    void useWorldMatrix(Lumo::Objects::SharedMatrix* matrix);
+    void copySettingsFrom(const VyrGraphicsNode& other);
+
+    IScene* m_scene = nullptr;
+    SceneItemType m_sceneType = 0;
+    VyrGroupNode* m_parentGroup = nullptr;
+    VyrGraphicsNodeWithProxy* m_proxyOwner = nullptr;
+
+    Lumo::Objects::ADevMatrix m_rotation;
+    Lumo::float3 m_scale{1.0f, 1.0f, 1.0f};
+    Lumo::float3 m_offset;
+    Lumo::Objects::SharedMatrix* m_world = nullptr;
+
+    bool m_visible = true;
+    bool m_pickable = true;
+    bool m_lighting = true;
+    Lumo::vec4<float> m_color{1.0f, 1.0f, 1.0f, 1.0f};
+    int m_screenPixels = 0;
+    float m_screenFactor = 1.0f;
+    Lumo::float3 m_screenAnchor;
+    std::optional<Lumo::Graphics::Billboard> m_billboard;
+    quint64 m_geometryRevision = 0;
+};
+
+} // namespace Kairn::Graphics
