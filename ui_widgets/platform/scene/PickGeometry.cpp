@@ -215,18 +215,31 @@ float closestSegmentParameterToRay(const Lumo::float3& origin, const Lumo::float
     return float(std::clamp(s, 0.0, 1.0));
 }
 
-bool isInsidePolygon2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>* corners, int count)
+bool isInsidePolygon(const Lumo::float3& p, const Lumo::float3* corners, int count, const Lumo::float3& u,
+                     const Lumo::float3& v)
 {
     if (!corners || count < 3)
         return false;
+    const float px = Lumo::dot(p, u), py = Lumo::dot(p, v);
     bool inside = false;
     for (int i = 0, j = count - 1; i < count; j = i++) {
-        const Lumo::vec2<float>& a = corners[i];
-        const Lumo::vec2<float>& b = corners[j];
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+        const float ax = Lumo::dot(corners[i], u), ay = Lumo::dot(corners[i], v);
+        const float bx = Lumo::dot(corners[j], u), by = Lumo::dot(corners[j], v);
+        if ((ay > py) != (by > py) && px < (bx - ax) * (py - ay) / (by - ay) + ax)
             inside = !inside;
     }
     return inside;
+}
+
+Lumo::float3 polygonNormal(const Lumo::float3* corners, int count)
+{
+    Lumo::float3 sum;
+    for (int i = 0, j = count - 1; corners && i < count; j = i++) {
+        const Lumo::float3& a = corners[j];
+        const Lumo::float3& b = corners[i];
+        sum = sum + Lumo::float3{(a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y)};
+    }
+    return Lumo::normalized(sum);
 }
 
 bool intersectTriangle(const Lumo::float3& origin, const Lumo::float3& direction, const Lumo::float3& a,

@@ -43,8 +43,14 @@ float distanceToSegment2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>& a
 float closestSegmentParameterToRay(const Lumo::float3& origin, const Lumo::float3& direction,
                                    const Lumo::float3& a, const Lumo::float3& b);
 
-// Even-odd rule; the polygon is closed implicitly.
-bool isInsidePolygon2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>* corners, int count);
+// Even-odd rule for a point in the plane of a (nearly) planar polygon, measured in the plane's
+// axes u and v; the polygon is closed implicitly.
+bool isInsidePolygon(const Lumo::float3& p, const Lumo::float3* corners, int count, const Lumo::float3& u,
+                     const Lumo::float3& v);
+
+// Newell's normal of a polygon (unit; zero for a degenerate one), robust for non-convex and
+// slightly non-planar outlines.
+Lumo::float3 polygonNormal(const Lumo::float3* corners, int count);
 
 // Ray against the triangle a, b, c (both sides), Moller-Trumbore.
 bool intersectTriangle(const Lumo::float3& origin, const Lumo::float3& direction, const Lumo::float3& a,

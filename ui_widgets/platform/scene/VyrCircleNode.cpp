@@ -1,0 +1,93 @@
+#include "ui_widgets/platform/scene/VyrCircleNode.h"
+
+#include "ui_widgets/platform/math/Intern.h"
+#include "ui_widgets/platform/scene/PickGeometry.h"
+#include "ui_widgets/platform/scene/ScreenSpacePicking.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace Kairn::Graphics {
+
+VyrCircleNode* VyrCircleNode::createGraphicsNode()
+{
+    auto* node = new VyrCircleNode();
+    node->init();
+    return node;
+}
+
+VyrCircleNode* VyrCircleNode::createAndAddGraphicsNode(IScene* scene, SceneItemType type)
+{
+    if (!scene)
+        return nullptr;
+    VyrCircleNode* node = createGraphicsNode();
+    node->addToScene(scene, type);
+    return node;
+}
+
+const Lumo::Objects::UString* VyrCircleNode::InterfaceID()
+{
+    static const Lumo::Objects::UString* id = Lumo::Objects::Intern(L"VyrCircleNode");
+    return id;
+}
+
+const Lumo::Objects::UString* VyrCircleNode::ClassName() const
+{
+    return InterfaceID();
+}
+
+void* VyrCircleNode::GetInterface(const Lumo::Objects::UString* id)
+{
+    return id == InterfaceID() ? this : VyrGraphicsNode::GetInterface(id);
+}
+
+void VyrCircleNode::setRadius(float value)
+{
+    if (!(value > 0.0f && std::isfinite(value)) || value == m_radius)
+        return;
+    m_radius = value;
+    update();
+}
+
+void VyrCircleNode::setFillable(bool fillable)
+{
+    if (fillable == m_fillable)
+        return;
+    m_fillable = fillable;
+    update();
+}
+
+void VyrCircleNode::setWeight(float value)
+{
+    if (!(value >= 0.0f && std::isfinite(value)) || value == m_weight)
+        return;
+    m_weight = value;
+    update();
+}
+
+Kairn::Objects::Box<double> VyrCircleNode::getUntransformedBounds() const
+{
+    const double r = m_radius;
+    return {{-r, -r, 0.0}, {r, r, 0.0}};
+}
+
+bool VyrCircleNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context,
+                                      float& t, Lumo::float3& localPoint) const
+{
+    if (m_fillable) {
+        if (!PickGeometry::intersectDisc(localRay.origin(), localRay.direction(), m_radius, 0.0f, t))
+            return false;
+        localPoint = localRay.pointAt(t);
+        return true;
+    }
+    std::array<Lumo::float3, outlineSegmentCount> rim;
+    for (int i = 0; i < outlineSegmentCount; ++i) {
+        const double angle = 2.0 * std::numbers::pi * i / outlineSegmentCount;
+        rim[i] = {float(m_radius * std::cos(angle)), float(m_radius * std::sin(angle)), 0.0f};
+    }
+    return ScreenSpacePicking::intersectSegments(localRay, context, rim.data(), outlineSegmentCount, true, m_weight, t,
+                                                 localPoint);
+}
+
+} // namespace Kairn::Graphics
