@@ -1,5 +1,6 @@
 #include "ui_widgets/platform/scene/MeshRayIntersector.h"
 #include "ui_widgets/platform/scene/ProceduralMeshes.h"
+#include "ui_widgets/platform/scene/TriangleMesh.h"
 
 #include <gtest/gtest.h>
 
@@ -12,31 +13,24 @@
 using Kairn::Graphics::MeshRayIntersector;
 using Kairn::Graphics::ProceduralMeshes;
 using Kairn::Graphics::TriangleMesh;
-using Point = TriangleMesh::Point;
+using Lumo::float3;
+using Ray = Kairn::Objects::Ray3<float>;
 
 namespace {
 
 constexpr float tolerance = 1e-5f;
 
-Point subtract(const Point& a, const Point& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-Point scaled(const Point& a, float s) { return {a[0] * s, a[1] * s, a[2] * s}; }
-float dot(const Point& a, const Point& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
-float length(const Point& a) { return std::sqrt(dot(a, a)); }
-Point cross(const Point& a, const Point& b)
+void expectNear(const float3& actual, const float3& expected, const char* what)
 {
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-void expectNear(const Point& actual, const Point& expected, const char* what)
-{
-    for (int axis = 0; axis < 3; ++axis)
-        EXPECT_NEAR(actual[axis], expected[axis], tolerance) << what << " axis " << axis;
+    EXPECT_NEAR(actual.x, expected.x, tolerance) << what;
+    EXPECT_NEAR(actual.y, expected.y, tolerance) << what;
+    EXPECT_NEAR(actual.z, expected.z, tolerance) << what;
 }
 
 // The cube from (-1, -1, -1) to (1, 1, 1).
 MeshRayIntersector cube()
 {
-    return MeshRayIntersector(ProceduralMeshes::box({-1, -1, -1}, {1, 1, 1}));
+    return MeshRayIntersector(ProceduralMeshes::box({{-1, -1, -1}, {1, 1, 1}}));
 }
 
 } // namespace
@@ -50,9 +44,9 @@ TEST(MeshRayIntersector, HitsTheCubeWhereThePlanesSay)
     struct Case
     {
         const char* name;
-        Point origin, direction;
+        float3 origin, direction;
         float t;
-        Point point, normal;
+        float3 point, normal;
     };
     const float diagonal = std::numbers::sqrt2_v<float> / 2.0f;
     const Case cases[] = {
@@ -67,7 +61,7 @@ TEST(MeshRayIntersector, HitsTheCubeWhereThePlanesSay)
         {"from inside", {0.25f, 0.5f, 0}, {0, 0, 1}, 1.0f, {0.25f, 0.5f, 1}, {0, 0, -1}},
     };
     for (const Case& c : cases) {
-        const auto hit = intersector.intersect(c.origin, c.direction);
+        const auto hit = intersector.intersect(Ray(c.origin, c.direction));
         ASSERT_TRUE(hit) << c.name;
         EXPECT_NEAR(hit->t, c.t, tolerance) << c.name;
         expectNear(hit->point, c.point, c.name);
@@ -78,11 +72,11 @@ TEST(MeshRayIntersector, HitsTheCubeWhereThePlanesSay)
 TEST(MeshRayIntersector, MissesBesideBehindAndBeyondTheCube)
 {
     const MeshRayIntersector intersector = cube();
-    EXPECT_FALSE(intersector.intersect({1.5f, 0, 5}, {0, 0, -1})) << "beside";
-    EXPECT_FALSE(intersector.intersect({0, 0, 5}, {0, 0, 1})) << "pointing away";
+    EXPECT_FALSE(intersector.intersect(Ray({1.5f, 0, 5}, {0, 0, -1}))) << "beside";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, 5}, {0, 0, 1}))) << "pointing away";
     // The top face is 4 away: a ray that stops at 3.9 falls short, one that goes to 4.5 arrives.
-    EXPECT_FALSE(intersector.intersect({0, 0, 5}, {0, 0, -1}, 3.9f)) << "too short";
-    EXPECT_TRUE(intersector.intersect({0, 0, 5}, {0, 0, -1}, 4.5f)) << "long enough";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, 5}, {0, 0, -1}), 3.9f)) << "too short";
+    EXPECT_TRUE(intersector.intersect(Ray({0, 0, 5}, {0, 0, -1}), 4.5f)) << "long enough";
 }
 
 TEST(MeshRayIntersector, DegenerateRaysHitNothing)
@@ -90,13 +84,13 @@ TEST(MeshRayIntersector, DegenerateRaysHitNothing)
     const MeshRayIntersector intersector = cube();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    EXPECT_FALSE(intersector.intersect({0, 0, 5}, {0, 0, 0})) << "zero direction";
-    EXPECT_FALSE(intersector.intersect({0, 0, 5}, {0, nan, -1})) << "NaN direction";
-    EXPECT_FALSE(intersector.intersect({0, 0, 5}, {0, 0, -inf})) << "infinite direction";
-    EXPECT_FALSE(intersector.intersect({nan, 0, 5}, {0, 0, -1})) << "NaN origin";
-    EXPECT_FALSE(intersector.intersect({0, 0, inf}, {0, 0, -1})) << "infinite origin";
-    EXPECT_FALSE(intersector.intersect({0, 0, 5}, {0, 0, -1}, nan)) << "NaN tMax";
-    EXPECT_FALSE(intersector.intersect({0, 0, 5}, {0, 0, -1}, -1.0f)) << "negative tMax";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, 5}, {0, 0, 0}))) << "zero direction";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, 5}, {0, nan, -1}))) << "NaN direction";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, 5}, {0, 0, -inf}))) << "infinite direction";
+    EXPECT_FALSE(intersector.intersect(Ray({nan, 0, 5}, {0, 0, -1}))) << "NaN origin";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, inf}, {0, 0, -1}))) << "infinite origin";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, 5}, {0, 0, -1}), nan)) << "NaN tMax";
+    EXPECT_FALSE(intersector.intersect(Ray({0, 0, 5}, {0, 0, -1}), -1.0f)) << "negative tMax";
 }
 
 TEST(MeshRayIntersector, HitsEachSphereFacetAtItsPlaneFromBothSides)
@@ -107,28 +101,28 @@ TEST(MeshRayIntersector, HitsEachSphereFacetAtItsPlaneFromBothSides)
     const auto& p = sphere.positions();
     const auto& index = sphere.indices();
     for (std::uint32_t triangle = 0; triangle < sphere.triangleCount(); triangle += 7) {
-        const Point& a = p[index[3 * triangle]];
-        const Point& b = p[index[3 * triangle + 1]];
-        const Point& c = p[index[3 * triangle + 2]];
-        const Point centroid{(a[0] + b[0] + c[0]) / 3, (a[1] + b[1] + c[1]) / 3, (a[2] + b[2] + c[2]) / 3};
-        const Point facetNormal = scaled(cross(subtract(b, a), subtract(c, a)), 1.0f / length(cross(subtract(b, a), subtract(c, a))));
-        const Point outward = scaled(centroid, 1.0f / length(centroid));
+        const float3& a = p[index[3 * triangle]];
+        const float3& b = p[index[3 * triangle + 1]];
+        const float3& c = p[index[3 * triangle + 2]];
+        const float3 centroid = (a + b + c) / 3.0f;
+        const float3 facetNormal = Lumo::normalized(Lumo::cross(b - a, c - a));
+        const float3 outward = Lumo::normalized(centroid);
 
         // From three times the centroid straight back towards the centre: the convex sphere is
         // entered at the centroid, 2 |centroid| along the ray, on the outside of the facet.
-        const auto fromOutside = intersector.intersect(scaled(centroid, 3.0f), scaled(outward, -1.0f));
+        const auto fromOutside = intersector.intersect(Ray(centroid * 3.0f, -outward));
         ASSERT_TRUE(fromOutside) << triangle;
         EXPECT_EQ(fromOutside->triangle, triangle);
-        EXPECT_NEAR(fromOutside->t, 2.0f * length(centroid), tolerance);
+        EXPECT_NEAR(fromOutside->t, 2.0f * Lumo::length(centroid), tolerance);
         expectNear(fromOutside->point, centroid, "outside point");
         expectNear(fromOutside->normal, facetNormal, "outside normal");
 
         // From the centre outwards the same facet is |centroid| away, seen from inside.
-        const auto fromInside = intersector.intersect({0, 0, 0}, outward);
+        const auto fromInside = intersector.intersect(Ray({0, 0, 0}, outward));
         ASSERT_TRUE(fromInside) << triangle;
         EXPECT_EQ(fromInside->triangle, triangle);
-        EXPECT_NEAR(fromInside->t, length(centroid), tolerance);
-        expectNear(fromInside->normal, scaled(facetNormal, -1.0f), "inside normal");
+        EXPECT_NEAR(fromInside->t, Lumo::length(centroid), tolerance);
+        expectNear(fromInside->normal, -facetNormal, "inside normal");
     }
 }
 
@@ -141,15 +135,14 @@ TEST(MeshRayIntersector, FineSphereHitsLieCloseToTheTrueSphere)
     constexpr int rings = 48, segments = 96;
     const float step = std::max(std::numbers::pi_v<float> / rings, 2.0f * std::numbers::pi_v<float> / segments);
     const MeshRayIntersector intersector(ProceduralMeshes::uvSphere(radius, rings, segments));
-    for (const Point origin : {Point{0.3f, 0.2f, 5}, Point{-4, 0.7f, -0.5f}, Point{1, -6, 2}}) {
-        const Point towardsCentre = scaled(origin, -1.0f / length(origin));
-        const auto hit = intersector.intersect(origin, towardsCentre);
+    for (const float3 origin : {float3{0.3f, 0.2f, 5}, float3{-4, 0.7f, -0.5f}, float3{1, -6, 2}}) {
+        const auto hit = intersector.intersect(Ray(origin, -Lumo::normalized(origin)));
         ASSERT_TRUE(hit);
-        const float distance = length(hit->point);
+        const float distance = Lumo::length(hit->point);
         EXPECT_LE(distance, radius + tolerance);
         EXPECT_GE(distance, radius * std::cos(step));
-        EXPECT_GE(dot(hit->normal, scaled(hit->point, 1.0f / distance)), std::cos(step));
-        EXPECT_NEAR(length(hit->normal), 1.0f, tolerance);
+        EXPECT_GE(Lumo::dot(hit->normal, hit->point / distance), std::cos(step));
+        EXPECT_NEAR(Lumo::length(hit->normal), 1.0f, tolerance);
     }
 }
 
@@ -161,14 +154,14 @@ TEST(MeshRayIntersector, InvalidMeshesAndMovedFromIntersectorsHitNothing)
         const MeshRayIntersector intersector(mesh);
         EXPECT_FALSE(intersector.isValid());
         EXPECT_EQ(intersector.triangleCount(), 0u);
-        EXPECT_FALSE(intersector.intersect({0.2f, 0.2f, 1}, {0, 0, -1}));
+        EXPECT_FALSE(intersector.intersect(Ray({0.2f, 0.2f, 1}, {0, 0, -1})));
     }
 
     MeshRayIntersector original = cube();
     MeshRayIntersector moved(std::move(original));
     EXPECT_FALSE(original.isValid());
-    EXPECT_FALSE(original.intersect({0, 0, 5}, {0, 0, -1}));
-    EXPECT_TRUE(moved.intersect({0, 0, 5}, {0, 0, -1}));
+    EXPECT_FALSE(original.intersect(Ray({0, 0, 5}, {0, 0, -1})));
+    EXPECT_TRUE(moved.intersect(Ray({0, 0, 5}, {0, 0, -1})));
 
     MeshRayIntersector assigned(ProceduralMeshes::uvSphere(1.0f, 4, 8));
     assigned = std::move(moved);
@@ -184,7 +177,7 @@ TEST(MeshRayIntersector, BuildsAndQueriesFromSeveralThreads)
     for (std::size_t i = 0; i < distances.size(); ++i) {
         threads.emplace_back([&distances, i] {
             const MeshRayIntersector sphere(ProceduralMeshes::uvSphere(float(i + 1), 8, 16));
-            if (const auto hit = sphere.intersect({0, 0, 10}, {0, 0, -1}))
+            if (const auto hit = sphere.intersect(Ray({0, 0, 10}, {0, 0, -1})))
                 distances[i] = hit->t;
         });
     }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 using Kairn::Graphics::ObjMeshReader;
 using Kairn::Graphics::TriangleMesh;
@@ -31,13 +30,10 @@ protected:
 float area(const TriangleMesh& mesh, std::size_t triangle)
 {
     const auto& p = mesh.positions();
-    const auto& a = p[mesh.indices()[3 * triangle]];
-    const auto& b = p[mesh.indices()[3 * triangle + 1]];
-    const auto& c = p[mesh.indices()[3 * triangle + 2]];
-    const float e1[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-    const float e2[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
-    const float n[3] = {e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2], e1[0] * e2[1] - e1[1] * e2[0]};
-    return 0.5f * std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    const Lumo::float3& a = p[mesh.indices()[3 * triangle]];
+    const Lumo::float3& b = p[mesh.indices()[3 * triangle + 1]];
+    const Lumo::float3& c = p[mesh.indices()[3 * triangle + 2]];
+    return 0.5f * Lumo::length(Lumo::cross(b - a, c - a));
 }
 
 float totalArea(const TriangleMesh& mesh)
@@ -105,11 +101,11 @@ TEST_F(ObjMeshReaderTest, NormalsAreKeptPerCornerAndMadeUnitLength)
     EXPECT_EQ(mesh.vertexCount(), 6u);
     EXPECT_EQ(mesh.triangleCount(), 2u);
     const auto& n = mesh.normals();
-    EXPECT_EQ(n[mesh.indices()[0]], (TriangleMesh::Point{0, 0, 1}));
+    EXPECT_EQ(n[mesh.indices()[0]], (Lumo::float3{0, 0, 1}));
     // (0, 3, 4) has length 5.
-    EXPECT_NEAR(n[mesh.indices()[3]][1], 0.6f, 1e-6f);
-    EXPECT_NEAR(n[mesh.indices()[3]][2], 0.8f, 1e-6f);
-    EXPECT_EQ(mesh.positions()[mesh.indices()[5]], (TriangleMesh::Point{0, 1, 0}));
+    EXPECT_NEAR(n[mesh.indices()[3]].y, 0.6f, 1e-6f);
+    EXPECT_NEAR(n[mesh.indices()[3]].z, 0.8f, 1e-6f);
+    EXPECT_EQ(mesh.positions()[mesh.indices()[5]], (Lumo::float3{0, 1, 0}));
 }
 
 TEST_F(ObjMeshReaderTest, NormalsAreDroppedWhenSomeCornerHasNone)

@@ -9,11 +9,9 @@
 
 using Kairn::Graphics::ProceduralMeshes;
 using Kairn::Graphics::TriangleMesh;
-using Point = TriangleMesh::Point;
+using Lumo::float3;
 
 namespace {
-
-float dot(const Point& a, const Point& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 
 // Counts the triangles whose winding disagrees with the vertex normals at their corners.
 std::size_t trianglesFacingAgainstTheirNormals(const TriangleMesh& mesh)
@@ -23,11 +21,8 @@ std::size_t trianglesFacingAgainstTheirNormals(const TriangleMesh& mesh)
     const auto& n = mesh.normals();
     for (std::size_t t = 0; t < mesh.triangleCount(); ++t) {
         const std::uint32_t i0 = mesh.indices()[3 * t], i1 = mesh.indices()[3 * t + 1], i2 = mesh.indices()[3 * t + 2];
-        const Point e1{p[i1][0] - p[i0][0], p[i1][1] - p[i0][1], p[i1][2] - p[i0][2]};
-        const Point e2{p[i2][0] - p[i0][0], p[i2][1] - p[i0][1], p[i2][2] - p[i0][2]};
-        const Point face{e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2], e1[0] * e2[1] - e1[1] * e2[0]};
-        const Point corners{n[i0][0] + n[i1][0] + n[i2][0], n[i0][1] + n[i1][1] + n[i2][1], n[i0][2] + n[i1][2] + n[i2][2]};
-        if (!(dot(face, corners) > 0.0f))
+        const float3 face = Lumo::cross(p[i1] - p[i0], p[i2] - p[i0]);
+        if (!(Lumo::dot(face, n[i0] + n[i1] + n[i2]) > 0.0f))
             ++count;
     }
     return count;
@@ -62,10 +57,10 @@ TEST(ProceduralMeshes, UvSphereCornersLieOnTheSphereFacingOut)
     // Two poles and rings - 1 circles of `segments` vertices.
     EXPECT_EQ(sphere.vertexCount(), std::size_t(2 + segments * (rings - 1)));
     for (std::size_t v = 0; v < sphere.vertexCount(); ++v) {
-        const Point& p = sphere.positions()[v];
-        const Point& n = sphere.normals()[v];
-        EXPECT_NEAR(std::sqrt(dot(p, p)), radius, 1e-5f);
-        EXPECT_NEAR(dot(n, p), radius, 1e-5f) << "normal is the unit radius";
+        const float3& p = sphere.positions()[v];
+        const float3& n = sphere.normals()[v];
+        EXPECT_NEAR(Lumo::length(p), radius, 1e-5f);
+        EXPECT_NEAR(Lumo::dot(n, p), radius, 1e-5f) << "normal is the unit radius";
     }
     EXPECT_EQ(trianglesFacingAgainstTheirNormals(sphere), 0u);
     EXPECT_TRUE(isClosedAndConsistentlyWound(sphere));
@@ -73,22 +68,20 @@ TEST(ProceduralMeshes, UvSphereCornersLieOnTheSphereFacingOut)
 
 TEST(ProceduralMeshes, BoxFacesAreFlatAndFaceOut)
 {
-    const TriangleMesh box = ProceduralMeshes::box({-1, 2, -3}, {4, 5, 6});
+    const Kairn::Objects::Box<float> bounds({-1, 2, -3}, {4, 5, 6});
+    const TriangleMesh box = ProceduralMeshes::box(bounds);
     ASSERT_TRUE(box.isValid());
     EXPECT_EQ(box.triangleCount(), 12u);
-    EXPECT_EQ(box.bounds().min, (Point{-1, 2, -3}));
-    EXPECT_EQ(box.bounds().max, (Point{4, 5, 6}));
+    EXPECT_EQ(box.bounds(), bounds);
     EXPECT_EQ(trianglesFacingAgainstTheirNormals(box), 0u);
-    // Each vertex sits on the face its normal names: on the max side for a positive normal.
+    // Each vertex sits on the face its normal names: a normal along +X puts it at x = 4, and the
+    // offset from the centre (1.5, 3.5, 1.5) along the normal is half the box's length there.
+    const float3 centre = bounds.center();
+    const float3 halfSize{2.5f, 1.5f, 4.5f};
     for (std::size_t v = 0; v < box.vertexCount(); ++v) {
-        const Point& n = box.normals()[v];
-        for (int axis = 0; axis < 3; ++axis) {
-            if (n[axis] > 0.0f) {
-                EXPECT_EQ(box.positions()[v][axis], box.bounds().max[axis]);
-            } else if (n[axis] < 0.0f) {
-                EXPECT_EQ(box.positions()[v][axis], box.bounds().min[axis]);
-            }
-        }
+        const float3& n = box.normals()[v];
+        EXPECT_EQ(Lumo::length(n), 1.0f);
+        EXPECT_EQ(Lumo::dot(box.positions()[v] - centre, n), Lumo::dot(halfSize, float3{std::abs(n.x), std::abs(n.y), std::abs(n.z)}));
     }
 }
 
@@ -103,10 +96,11 @@ TEST(ProceduralMeshes, TorusKnotIsAClosedSurfaceOfAboutTheAskedSize)
             EXPECT_TRUE(isClosedAndConsistentlyWound(knot));
         }
         // Knot radius 0.8 + 0.35 plus the tube's 0.12 raised by at most a quarter: 1.3 at most.
-        for (int axis = 0; axis < 3; ++axis) {
-            EXPECT_LE(knot.bounds().max[axis], 1.3f);
-            EXPECT_GE(knot.bounds().min[axis], -1.3f);
-        }
+        const Kairn::Objects::Box<float> limit({-1.3f, -1.3f, -1.3f}, {1.3f, 1.3f, 1.3f});
+        Kairn::Objects::Box<float> grown = limit;
+        grown.extend(knot.bounds().min());
+        grown.extend(knot.bounds().max());
+        EXPECT_EQ(grown, limit) << "the knot lies inside the limit";
     }
     // The smallest knot still has 64 x 8 quads.
     EXPECT_EQ(ProceduralMeshes::bumpyTorusKnot(0).triangleCount(), std::size_t(2 * 64 * 8));
@@ -120,7 +114,7 @@ TEST(ProceduralMeshes, UnusableArgumentsGiveAnEmptyMesh)
     EXPECT_TRUE(ProceduralMeshes::uvSphere(nan, 8, 8).isEmpty());
     EXPECT_TRUE(ProceduralMeshes::uvSphere(1.0f, 1, 8).isEmpty());
     EXPECT_TRUE(ProceduralMeshes::uvSphere(1.0f, 8, 2).isEmpty());
-    EXPECT_TRUE(ProceduralMeshes::box({0, 0, 0}, {1, 0, 1}).isEmpty()) << "flat";
-    EXPECT_TRUE(ProceduralMeshes::box({1, 0, 0}, {0, 1, 1}).isEmpty()) << "inverted";
-    EXPECT_TRUE(ProceduralMeshes::box({0, 0, 0}, {1, nan, 1}).isEmpty());
+    EXPECT_TRUE(ProceduralMeshes::box({{0, 0, 0}, {1, 0, 1}}).isEmpty()) << "flat";
+    EXPECT_TRUE(ProceduralMeshes::box({}).isEmpty()) << "empty";
+    EXPECT_TRUE(ProceduralMeshes::box({{0, 0, 0}, {1, nan, 1}}).isEmpty());
 }

@@ -49,14 +49,12 @@ TEST(TriangleMesh, CountsAndBounds)
     const TriangleMesh mesh({{-1, 2, 3}, {4, -5, 6}, {7, 8, -9}, {0, 0, 0}}, {0, 1, 2, 1, 2, 3});
     EXPECT_EQ(mesh.vertexCount(), 4u);
     EXPECT_EQ(mesh.triangleCount(), 2u);
-    const TriangleMesh::Bounds box = mesh.bounds();
+    const Kairn::Objects::Box<float> box = mesh.bounds();
     // Per axis, the smallest and largest of the four vertices' coordinates.
-    EXPECT_EQ(box.min, (TriangleMesh::Point{-1, -5, -9}));
-    EXPECT_EQ(box.max, (TriangleMesh::Point{7, 8, 6}));
+    EXPECT_EQ(Lumo::float3(box.min()), (Lumo::float3{-1, -5, -9}));
+    EXPECT_EQ(Lumo::float3(box.max()), (Lumo::float3{7, 8, 6}));
 
-    const TriangleMesh::Bounds none = TriangleMesh().bounds();
-    EXPECT_EQ(none.min, (TriangleMesh::Point{0, 0, 0}));
-    EXPECT_EQ(none.max, (TriangleMesh::Point{0, 0, 0}));
+    EXPECT_TRUE(TriangleMesh().bounds().isEmpty());
 }
 
 TEST(TriangleMesh, VertexNormalsAverageAdjacentFacesByArea)
@@ -70,10 +68,10 @@ TEST(TriangleMesh, VertexNormalsAverageAdjacentFacesByArea)
     ASSERT_TRUE(mesh.isValid());
     const float length = std::sqrt(0.0f + 4.0f + 1.0f);
     for (int vertex : {0, 1}) {
-        EXPECT_NEAR(mesh.normals()[vertex][0], 0.0f, 1e-6f);
-        EXPECT_NEAR(mesh.normals()[vertex][1], -2.0f / length, 1e-6f);
-        EXPECT_NEAR(mesh.normals()[vertex][2], 1.0f / length, 1e-6f);
+        EXPECT_NEAR(mesh.normals()[vertex].x, 0.0f, 1e-6f);
+        EXPECT_NEAR(mesh.normals()[vertex].y, -2.0f / length, 1e-6f);
+        EXPECT_NEAR(mesh.normals()[vertex].z, 1.0f / length, 1e-6f);
     }
-    EXPECT_EQ(mesh.normals()[2], (TriangleMesh::Point{0, 0, 1}));
-    EXPECT_EQ(mesh.normals()[3], (TriangleMesh::Point{0, -1, 0}));
+    EXPECT_EQ(mesh.normals()[2], (Lumo::float3{0, 0, 1}));
+    EXPECT_EQ(mesh.normals()[3], (Lumo::float3{0, -1, 0}));
 }

@@ -1,8 +1,9 @@
 #include "ui_widgets/platform/scene/MeshRayIntersector.h"
 
+#include "ui_widgets/platform/scene/TriangleMesh.h"
+
 #include <embree3/rtcore.h>
 
-#include <cmath>
 #include <utility>
 
 namespace Kairn::Graphics {
@@ -48,10 +49,10 @@ RTCScene buildScene(const TriangleMesh& mesh)
         rtcReleaseGeometry(geometry);
         return nullptr;
     }
-    for (const TriangleMesh::Point& p : mesh.positions()) {
-        *vertices++ = p[0];
-        *vertices++ = p[1];
-        *vertices++ = p[2];
+    for (const Lumo::float3& p : mesh.positions()) {
+        *vertices++ = p.x;
+        *vertices++ = p.y;
+        *vertices++ = p.z;
     }
     for (std::uint32_t index : mesh.indices())
         *triangles++ = index;
@@ -70,11 +71,6 @@ RTCScene buildScene(const TriangleMesh& mesh)
         return nullptr;
     }
     return scene;
-}
-
-bool isFinite(const TriangleMesh::Point& p)
-{
-    return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
 }
 
 } // namespace
@@ -117,23 +113,23 @@ void MeshRayIntersector::release()
     m_triangleCount = 0;
 }
 
-std::optional<MeshRayIntersector::Hit> MeshRayIntersector::intersect(
-    const TriangleMesh::Point& origin, const TriangleMesh::Point& direction, float tMax) const
+std::optional<MeshRayIntersector::Hit> MeshRayIntersector::intersect(const Kairn::Objects::Ray3<float>& ray,
+                                                                      float tMax) const
 {
-    const float lengthSquared = direction[0] * direction[0] + direction[1] * direction[1] + direction[2] * direction[2];
-    if (!m_scene || !isFinite(origin) || !isFinite(direction) || !(lengthSquared > 0.0f)
-        || !std::isfinite(lengthSquared) || !(tMax >= 0.0f))
+    const Kairn::Objects::Vector3<float>& origin = ray.origin();
+    const Kairn::Objects::Vector3<float>& direction = ray.direction();
+    if (!m_scene || !ray.isValid() || !(tMax >= 0.0f))
         return std::nullopt;
 
     RTCIntersectContext context;
     rtcInitIntersectContext(&context);
     RTCRayHit query{};
-    query.ray.org_x = origin[0];
-    query.ray.org_y = origin[1];
-    query.ray.org_z = origin[2];
-    query.ray.dir_x = direction[0];
-    query.ray.dir_y = direction[1];
-    query.ray.dir_z = direction[2];
+    query.ray.org_x = origin.x;
+    query.ray.org_y = origin.y;
+    query.ray.org_z = origin.z;
+    query.ray.dir_x = direction.x;
+    query.ray.dir_y = direction.y;
+    query.ray.dir_z = direction.z;
     query.ray.tnear = 0.0f;
     query.ray.tfar = tMax;
     query.ray.mask = ~0u;
@@ -145,18 +141,13 @@ std::optional<MeshRayIntersector::Hit> MeshRayIntersector::intersect(
 
     Hit hit;
     hit.t = query.ray.tfar;
-    hit.point = {origin[0] + hit.t * direction[0], origin[1] + hit.t * direction[1],
-                 origin[2] + hit.t * direction[2]};
+    hit.point = ray.pointAt(hit.t);
     hit.triangle = query.hit.primID;
-    float nx = query.hit.Ng_x, ny = query.hit.Ng_y, nz = query.hit.Ng_z;
+    Lumo::float3 normal{query.hit.Ng_x, query.hit.Ng_y, query.hit.Ng_z};
     // Embree's normal follows the winding; the caller wants the side the ray arrived from.
-    if (nx * direction[0] + ny * direction[1] + nz * direction[2] > 0.0f) {
-        nx = -nx;
-        ny = -ny;
-        nz = -nz;
-    }
-    const float length = std::sqrt(nx * nx + ny * ny + nz * nz);
-    hit.normal = {nx / length, ny / length, nz / length};
+    if (Lumo::dot(normal, Lumo::float3(direction)) > 0.0f)
+        normal = -normal;
+    hit.normal = Lumo::normalized(normal);
     return hit;
 }
 

@@ -43,20 +43,11 @@ bool allFinite(const std::vector<tinyobj::real_t>& values)
     return true;
 }
 
-TriangleMesh::Point pointAt(const std::vector<tinyobj::real_t>& values, int index)
+Lumo::float3 pointAt(const std::vector<tinyobj::real_t>& values, int index)
 {
     const std::size_t i = 3 * static_cast<std::size_t>(index);
     return {static_cast<float>(values[i]), static_cast<float>(values[i + 1]),
             static_cast<float>(values[i + 2])};
-}
-
-TriangleMesh::Point unitNormalAt(const std::vector<tinyobj::real_t>& values, int index)
-{
-    const TriangleMesh::Point n = pointAt(values, index);
-    const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-    if (!(length > 0.0f) || !std::isfinite(length))
-        return {0.0f, 0.0f, 0.0f};
-    return {n[0] / length, n[1] / length, n[2] / length};
 }
 
 } // namespace
@@ -110,8 +101,8 @@ bool ObjMeshReader::read(const QString& path, TriangleMesh& out, QString* error)
         return fail(error, QStringLiteral("%1 has no faces").arg(path));
 
     // With normals, a vertex is a (position, normal) pair, since OBJ indexes them separately.
-    std::vector<TriangleMesh::Point> positions;
-    std::vector<TriangleMesh::Point> normals;
+    std::vector<Lumo::float3> positions;
+    std::vector<Lumo::float3> normals;
     std::unordered_map<std::uint64_t, std::uint32_t> vertexOfCorner;
     if (!everyCornerHasNormal) {
         positions.reserve(positionCount);
@@ -126,7 +117,7 @@ bool ObjMeshReader::read(const QString& path, TriangleMesh& out, QString* error)
         const auto [it, inserted] = vertexOfCorner.try_emplace(key, std::uint32_t(positions.size()));
         if (inserted) {
             positions.push_back(pointAt(attributes.vertices, corner.vertex_index));
-            normals.push_back(unitNormalAt(attributes.normals, corner.normal_index));
+            normals.push_back(Lumo::normalized(pointAt(attributes.normals, corner.normal_index)));
         }
         return it->second;
     };

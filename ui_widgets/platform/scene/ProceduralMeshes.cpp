@@ -9,19 +9,7 @@ namespace Kairn::Graphics {
 
 namespace {
 
-using Point = TriangleMesh::Point;
-
-Point add(const Point& a, const Point& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
-Point subtract(const Point& a, const Point& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-Point scaled(const Point& a, float s) { return {a[0] * s, a[1] * s, a[2] * s}; }
-Point cross(const Point& a, const Point& b)
-{
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-Point normalized(const Point& a)
-{
-    return scaled(a, 1.0f / std::sqrt(a[0] * a[0] + a[1] * a[1] + a[2] * a[2]));
-}
+using Lumo::float3;
 
 // Indices of a grid of `columns` x `rows` quads over vertices numbered row by row, where both
 // directions wrap around (a torus topology), two counter-clockwise triangles per quad.
@@ -44,7 +32,7 @@ std::vector<std::uint32_t> wrappedGridIndices(std::uint32_t columns, std::uint32
 }
 
 // The (2, 3) torus knot: it winds twice around the Z axis and three times through the hole.
-Point torusKnotPoint(float u)
+float3 torusKnotPoint(float u)
 {
     constexpr float majorRadius = 0.8f;
     constexpr float minorRadius = 0.35f;
@@ -59,7 +47,7 @@ TriangleMesh ProceduralMeshes::uvSphere(float radius, int rings, int segments)
     if (!(radius > 0.0f) || !std::isfinite(radius) || rings < 2 || segments < 3)
         return {};
     constexpr float pi = std::numbers::pi_v<float>;
-    std::vector<Point> normals;
+    std::vector<float3> normals;
     normals.reserve(std::size_t(rings - 1) * segments + 2);
     normals.push_back({0.0f, 0.0f, 1.0f});
     for (int ring = 1; ring < rings; ++ring) {
@@ -72,10 +60,10 @@ TriangleMesh ProceduralMeshes::uvSphere(float radius, int rings, int segments)
     }
     normals.push_back({0.0f, 0.0f, -1.0f});
 
-    std::vector<Point> positions;
+    std::vector<float3> positions;
     positions.reserve(normals.size());
-    for (const Point& n : normals)
-        positions.push_back(scaled(n, radius));
+    for (const float3& n : normals)
+        positions.push_back(n * radius);
 
     const std::uint32_t north = 0;
     const std::uint32_t south = std::uint32_t(normals.size() - 1);
@@ -96,33 +84,33 @@ TriangleMesh ProceduralMeshes::uvSphere(float radius, int rings, int segments)
     return TriangleMesh(std::move(positions), std::move(indices), std::move(normals));
 }
 
-TriangleMesh ProceduralMeshes::box(const Point& min, const Point& max)
+TriangleMesh ProceduralMeshes::box(const Kairn::Objects::Box<float>& bounds)
 {
-    for (int axis = 0; axis < 3; ++axis)
-        if (!std::isfinite(min[axis]) || !std::isfinite(max[axis]) || !(min[axis] < max[axis]))
-            return {};
-    std::vector<Point> positions;
-    std::vector<Point> normals;
+    const float3 min = bounds.min();
+    const float3 max = bounds.max();
+    if (!Lumo::isFinite(min) || !Lumo::isFinite(max) || !(min.x < max.x && min.y < max.y && min.z < max.z))
+        return {};
+    // Corner k takes the maximum on X when bit 0 of k is set, on Y for bit 1 and on Z for bit 2.
+    auto corner = [&](int k) { return float3{k & 1 ? max.x : min.x, k & 2 ? max.y : min.y, k & 4 ? max.z : min.z}; };
+    struct Face
+    {
+        float3 normal;
+        int corners[4]; // counter-clockwise seen from outside
+    };
+    const Face faces[] = {
+        {{-1, 0, 0}, {0, 4, 6, 2}}, {{1, 0, 0}, {1, 3, 7, 5}}, {{0, -1, 0}, {0, 1, 5, 4}},
+        {{0, 1, 0}, {2, 6, 7, 3}},  {{0, 0, -1}, {0, 2, 3, 1}}, {{0, 0, 1}, {4, 5, 7, 6}},
+    };
+    std::vector<float3> positions;
+    std::vector<float3> normals;
     std::vector<std::uint32_t> indices;
-    // Each face: its normal axis, the sign, and two in-face axes ordered so that (u, v, normal)
-    // is right-handed and the corners below run counter-clockwise seen from outside.
-    for (int axis = 0; axis < 3; ++axis) {
-        for (const float sign : {-1.0f, 1.0f}) {
-            const int u = sign > 0.0f ? (axis + 1) % 3 : (axis + 2) % 3;
-            const int v = sign > 0.0f ? (axis + 2) % 3 : (axis + 1) % 3;
-            const auto first = std::uint32_t(positions.size());
-            for (const auto& [du, dv] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{1, 1}, std::pair{0, 1}}) {
-                Point corner{};
-                corner[axis] = sign > 0.0f ? max[axis] : min[axis];
-                corner[u] = du ? max[u] : min[u];
-                corner[v] = dv ? max[v] : min[v];
-                positions.push_back(corner);
-                Point normal{0.0f, 0.0f, 0.0f};
-                normal[axis] = sign;
-                normals.push_back(normal);
-            }
-            indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});
+    for (const Face& face : faces) {
+        const auto first = std::uint32_t(positions.size());
+        for (int k : face.corners) {
+            positions.push_back(corner(k));
+            normals.push_back(face.normal);
         }
+        indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});
     }
     return TriangleMesh(std::move(positions), std::move(indices), std::move(normals));
 }
@@ -139,21 +127,20 @@ TriangleMesh ProceduralMeshes::bumpyTorusKnot(std::size_t approximateTriangleCou
     constexpr float pi = std::numbers::pi_v<float>;
     constexpr float tubeRadius = 0.12f;
     constexpr float bumpHeight = 0.25f;
-    std::vector<Point> positions;
+    std::vector<float3> positions;
     positions.reserve(std::size_t(along) * around);
     for (std::uint32_t i = 0; i < along; ++i) {
         const float u = 2.0f * pi * float(i) / float(along);
         // A frame that depends on u alone, so the tube closes on itself without a seam twist.
-        const Point centre = torusKnotPoint(u);
-        const Point ahead = torusKnotPoint(u + 0.01f);
-        const Point tangent = subtract(ahead, centre);
-        const Point binormal = normalized(cross(tangent, add(ahead, centre)));
-        const Point normal = normalized(cross(binormal, tangent));
+        const float3 centre = torusKnotPoint(u);
+        const float3 ahead = torusKnotPoint(u + 0.01f);
+        const float3 tangent = ahead - centre;
+        const float3 binormal = Lumo::normalized(Lumo::cross(tangent, ahead + centre));
+        const float3 normal = Lumo::normalized(Lumo::cross(binormal, tangent));
         for (std::uint32_t j = 0; j < around; ++j) {
             const float v = 2.0f * pi * float(j) / float(around);
-            const float bump = 1.0f + bumpHeight * std::sin(29.0f * u) * std::sin(5.0f * v);
-            const float r = tubeRadius * bump;
-            positions.push_back(add(centre, add(scaled(normal, r * std::cos(v)), scaled(binormal, r * std::sin(v)))));
+            const float r = tubeRadius * (1.0f + bumpHeight * std::sin(29.0f * u) * std::sin(5.0f * v));
+            positions.push_back(centre + normal * (r * std::cos(v)) + binormal * (r * std::sin(v)));
         }
     }
     TriangleMesh mesh(std::move(positions), wrappedGridIndices(around, along));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui_widgets/platform/math/Box.h"
 #include "ui_widgets/platform/scene/TriangleMesh.h"
 
 #include <cstddef>
@@ -18,9 +19,9 @@ public:
     // on the sphere.
     static TriangleMesh uvSphere(float radius, int rings, int segments);
 
-    // The axis-aligned box from `min` to `max`: 12 triangles, four vertices per face so that each
-    // face keeps its own flat normal.
-    static TriangleMesh box(const TriangleMesh::Point& min, const TriangleMesh::Point& max);
+    // The given box: 12 triangles, four vertices per face so that each face keeps its own flat
+    // normal. An empty, flat or non-finite box gives an empty mesh.
+    static TriangleMesh box(const Kairn::Objects::Box<float>& bounds);
 
     // A bumpy (2, 3) torus-knot tube about 2.5 units across, centred on the origin, with close to
     // `approximateTriangleCount` triangles (at least 64 x 8 x 2). It is one closed surface with

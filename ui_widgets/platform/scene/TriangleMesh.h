@@ -1,6 +1,8 @@
 #pragma once
 
-#include <array>
+#include "ui_widgets/platform/math/Box.h"
+#include "ui_widgets/platform/math/Vec.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -13,21 +15,13 @@ namespace Kairn::Graphics {
 class TriangleMesh
 {
 public:
-    using Point = std::array<float, 3>;
-
-    struct Bounds
-    {
-        Point min{0.0f, 0.0f, 0.0f};
-        Point max{0.0f, 0.0f, 0.0f};
-    };
-
     TriangleMesh() = default;
-    TriangleMesh(std::vector<Point> positions, std::vector<std::uint32_t> indices,
-                 std::vector<Point> normals = {});
+    TriangleMesh(std::vector<Lumo::float3> positions, std::vector<std::uint32_t> indices,
+                 std::vector<Lumo::float3> normals = {});
 
-    const std::vector<Point>& positions() const { return m_positions; }
+    const std::vector<Lumo::float3>& positions() const { return m_positions; }
     const std::vector<std::uint32_t>& indices() const { return m_indices; }
-    const std::vector<Point>& normals() const { return m_normals; }
+    const std::vector<Lumo::float3>& normals() const { return m_normals; }
 
     std::size_t vertexCount() const { return m_positions.size(); }
     std::size_t triangleCount() const { return m_indices.size() / 3; }
@@ -38,18 +32,17 @@ public:
     // a vertex, every coordinate is finite and the normals, if any, match the vertices one to one.
     bool isValid() const;
 
-    // The axis-aligned box around every vertex; an empty box at the origin for a mesh without
-    // vertices.
-    Bounds bounds() const;
+    // The axis-aligned box around every vertex; an empty box for a mesh without vertices.
+    Kairn::Objects::Box<float> bounds() const;
 
     // Replaces the normals by area-weighted averages of the adjacent triangles' normals. A vertex
     // that touches no triangle of non-zero area gets the zero vector.
     void computeVertexNormals();
 
 private:
-    std::vector<Point> m_positions;
+    std::vector<Lumo::float3> m_positions;
     std::vector<std::uint32_t> m_indices;
-    std::vector<Point> m_normals;
+    std::vector<Lumo::float3> m_normals;
 };
 
 } // namespace Kairn::Graphics
