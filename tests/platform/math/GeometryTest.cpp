@@ -82,6 +82,10 @@ TEST(RayCircleTest, NearestProjectedPointForRaysThroughBesideAndAlongTheAxis)
         {"through the disc", {{1, 1, 2}, {1, 0, -2}}, {3, 1, 1}},
         // Crosses the plane at (4, 1, 1), outside the rim: pulled in along +x.
         {"beside the ring", {{4, 1, 5}, {0, 0, -1}}, {3, 1, 1}},
+        // Oblique, from (1, 7, 4) along (1, -2, -1): z = 1 after 3 steps, at (4, 1, 1), beside
+        // the rim along +x. (The ray's point nearest the centre would lie elsewhere, at
+        // (3.5, 2, 1.5): the crossing, not that point, decides.)
+        {"oblique beside", {{1, 7, 4}, {1, -2, -1}}, {3, 1, 1}},
         // Runs away from the plane: its origin (4, 1, 5) is dropped onto the plane instead.
         {"away from the plane", {{4, 1, 5}, {0, 0, 1}}, {3, 1, 1}},
         // Parallel to the plane, 2 above it: its point nearest the centre is (1, 5, 3), over (1, 5, 1).

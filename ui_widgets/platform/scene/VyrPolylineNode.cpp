@@ -117,10 +117,11 @@ bool VyrPolylineNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& local
         return found;
     const Lumo::float3 normal =
         m_flat ? Lumo::float3{0.0f, 0.0f, 1.0f} : PickGeometry::polygonNormal(points.data(), count);
-    const float approach = Lumo::dot(localRay.direction(), normal);
+    const Lumo::float3 origin = localRay.origin(), direction = localRay.direction();
+    const float approach = Lumo::dot(direction, normal);
     if (normal == Lumo::float3{} || approach == 0.0f)
         return found;
-    const float crossing = Lumo::dot(points[0] - localRay.origin(), normal) / approach;
+    const float crossing = Lumo::dot(points[0] - origin, normal) / approach;
     if (!(crossing >= 0.0f) || (found && crossing >= t))
         return found;
     const Lumo::float3 inPlane = localRay.pointAt(crossing);
