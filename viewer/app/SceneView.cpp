@@ -2,8 +2,6 @@
 
 #include "viewer/render/SceneRenderer.h"
 
-#include "ui_widgets/platform/host/ViewResponder.h"
-
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QOpenGLContext>

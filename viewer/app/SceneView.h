@@ -2,6 +2,7 @@
 
 #include "viewer/app/CameraNavigator.h"
 
+#include "ui_widgets/platform/host/ViewResponder.h"
 #include "ui_widgets/platform/scene/Viewport.h"
 
 #include <QColor>
@@ -9,10 +10,6 @@
 #include <QPointer>
 
 #include <memory>
-
-namespace Velto::UiBase {
-class ViewResponder;
-}
 
 namespace Viewer {
 

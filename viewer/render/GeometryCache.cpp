@@ -5,13 +5,13 @@ namespace Viewer {
 void GeometryCache::beginFrame()
 {
     m_tessellationsThisFrame = 0;
-    for (auto& [node, entry] : m_entries)
+    for (auto& [key, entry] : m_entries)
         entry.usedThisFrame = false;
 }
 
-GeometryCache::Entry& GeometryCache::fetch(const void* node, quint64 revision, const ShapeMaker& makeShape)
+GeometryCache::Entry& GeometryCache::fetch(const Key& key, quint64 revision, const ShapeMaker& makeShape)
 {
-    auto [position, inserted] = m_entries.try_emplace(node);
+    auto [position, inserted] = m_entries.try_emplace(key);
     Entry& entry = position->second;
     entry.usedThisFrame = true;
     if (!inserted && entry.revision == revision && entry.geometry)

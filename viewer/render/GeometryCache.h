@@ -29,11 +29,19 @@ public:
 
     using ShapeMaker = std::function<NodeShape()>;
 
+    // A node may draw several parts (a filled polyline: its fill and its outline).
+    struct Key
+    {
+        const void* node = nullptr;
+        int part = 0;
+        bool operator==(const Key&) const = default;
+    };
+
     explicit GeometryCache(QOpenGLExtraFunctions& gl) : m_gl(gl) {}
 
     void beginFrame();
-    // The entry of `node` for shape `revision`, tessellated by `makeShape` when it is new or stale.
-    Entry& fetch(const void* node, quint64 revision, const ShapeMaker& makeShape);
+    // The entry of `key` for shape `revision`, tessellated by `makeShape` when it is new or stale.
+    Entry& fetch(const Key& key, quint64 revision, const ShapeMaker& makeShape);
     void endFrame();
     void clear();
 
@@ -43,7 +51,15 @@ public:
 
 private:
     QOpenGLExtraFunctions& m_gl;
-    std::unordered_map<const void*, Entry> m_entries;
+    struct KeyHash
+    {
+        std::size_t operator()(const Key& key) const
+        {
+            return std::hash<const void*>()(key.node) ^ (std::hash<int>()(key.part) << 1);
+        }
+    };
+
+    std::unordered_map<Key, Entry, KeyHash> m_entries;
     int m_tessellationsThisFrame = 0;
 };
 

@@ -142,12 +142,12 @@ Tessellation PrimitiveTessellator::disc(float radius)
     return out;
 }
 
-Tessellation PrimitiveTessellator::circleOutline(float radius)
+Tessellation PrimitiveTessellator::circleOutline(float radius, int segments)
 {
     std::vector<QVector3D> points;
-    points.reserve(Segments);
-    for (int i = 0; i < Segments; ++i)
-        points.push_back(onCircle(radius, i, Segments));
+    points.reserve(static_cast<std::size_t>(segments));
+    for (int i = 0; i < segments; ++i)
+        points.push_back(onCircle(radius, i, segments));
     return polyline(points, true);
 }
 

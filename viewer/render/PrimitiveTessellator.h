@@ -17,7 +17,7 @@ public:
     static Tessellation cylinder(float radius, float height);
     static Tessellation torus(float majorRadius, float minorRadius);
     static Tessellation disc(float radius);
-    static Tessellation circleOutline(float radius);
+    static Tessellation circleOutline(float radius, int segments = Segments);
     static Tessellation polyline(const std::vector<QVector3D>& points, bool closed);
     // The filled polygon through the points, triangulated in its best-fitting plane.
     static Tessellation polygon(const std::vector<QVector3D>& points);

@@ -18,7 +18,8 @@ public:
 
     static constexpr int FloatsPerVertex = 8;
 
-    explicit Tessellation(Primitive primitive = Primitive::Triangles) : m_primitive(primitive) {}
+    Tessellation() = default;
+    explicit Tessellation(Primitive primitive) : m_primitive(primitive) {}
 
     Primitive primitive() const { return m_primitive; }
 
@@ -41,7 +42,7 @@ public:
     QVector3D boundsCenter() const;
 
 private:
-    Primitive m_primitive;
+    Primitive m_primitive = Primitive::Triangles;
     std::vector<float> m_vertices;
     std::vector<std::uint32_t> m_indices;
 };
