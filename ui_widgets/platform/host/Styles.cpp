@@ -9,9 +9,6 @@ namespace {
 constexpr double maxChannel = 255.0;
 constexpr double maxAlphaPercent = 100.0;
 
-// The number pattern has no sign, so negative components never match.
-const QString number = QStringLiteral(R"(\s*([0-9]+(?:\.[0-9]*)?|\.[0-9]+)\s*)");
-
 QColor colorFromRgbFunction(const QRegularExpressionMatch& match, bool hasAlpha)
 {
     const double red = match.captured(1).toDouble();
@@ -43,6 +40,8 @@ QColor Styles::Color3DWidgetBlue() const
 
 QColor Styles::ColorFromString(const QString& text)
 {
+    // The number pattern has no sign, so negative components never match.
+    static const QString number = QStringLiteral(R"(\s*([0-9]+(?:\.[0-9]*)?|\.[0-9]+)\s*)");
     static const QRegularExpression rgba(
         QStringLiteral(R"(^\s*rgba\s*\(%1,%1,%1,%1(%?)\s*\)\s*$)").arg(number),
         QRegularExpression::CaseInsensitiveOption);

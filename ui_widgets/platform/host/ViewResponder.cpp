@@ -37,9 +37,9 @@ bool ViewResponder::dispatchEvent(QEvent* event)
     }
 }
 
-bool ViewResponder::eventFilter(QObject* watched, QEvent* event)
+bool ViewResponder::eventFilter(QObject*, QEvent* event)
 {
-    return dispatchEvent(event) || QObject::eventFilter(watched, event);
+    return dispatchEvent(event);
 }
 
 bool ViewResponder::mouseDoubleClick(QMouseEvent*) { return false; }

@@ -1,0 +1,242 @@
+#include "tests/framework/BallWidget.h"
+#include "tests/support/InteractionHarness.h"
+#include "tests/support/LiveInstanceCheck.h"
+#include "tests/support/SignalLog.h"
+#include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/framework/Widget3DGroup.h"
+#include "ui_widgets/platform/math/Matrix4.h"
+#include "ui_widgets/platform/scene/VyrSphereNode.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace UiwTest;
+using Lumo::float3;
+using Velto::UiWidget::IWidget3D;
+using Velto::UiWidget::Widget3DGroup;
+using Matrix4 = Kairn::Objects::Matrix4<float>;
+
+namespace {
+
+void expectNear(const float3& actual, const float3& expected)
+{
+    EXPECT_NEAR(actual.x, expected.x, 1e-4f);
+    EXPECT_NEAR(actual.y, expected.y, 1e-4f);
+    EXPECT_NEAR(actual.z, expected.z, 1e-4f);
+}
+
+// A group G at the origin with two ball children, A at (-2, 0, 0) and B at (2, 0, 0), and a
+// decoration sphere of its own at (0, -2, 0).
+class WidgetGroupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g.reset(Widget3DGroup::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+        a = BallWidget::createWidget3D(h.handler(), aAt, &log, "A");
+        b = BallWidget::createWidget3D(h.handler(), bAt, &log, "B");
+        a->setHoverCursor(Qt::PointingHandCursor);
+        b->setHoverCursor(Qt::CrossCursor);
+        g->addWidget(a);
+        g->addWidget(b);
+        decoration = Kairn::Graphics::VyrSphereNode::createGraphicsNode();
+        decoration->setPosition(decorationAt);
+        decoration->setColor({1, 1, 1, 1});
+        g->addGraphicsNode(decoration);
+        log.watch(g.get(), "G");
+        log.watch(a, "A");
+        log.watch(b, "B");
+        log.clear();
+    }
+
+    void TearDown() override
+    {
+        g.reset();
+        EXPECT_EQ(BallWidget::liveCount, 0);
+        EXPECT_TRUE(live.unchanged());
+    }
+
+    const float3 aAt{-2, 0, 0};
+    const float3 bAt{2, 0, 0};
+    const float3 decorationAt{0, -2, 0};
+    LiveInstanceCheck live;
+    InteractionHarness h;
+    SignalLog log;
+    std::unique_ptr<Widget3DGroup> g;
+    BallWidget* a = nullptr;
+    BallWidget* b = nullptr;
+    Kairn::Graphics::VyrSphereNode* decoration = nullptr;
+};
+
+TEST_F(WidgetGroupTest, TheGroupStandsInForItsChildren)
+{
+    EXPECT_EQ(h.handler()->getWidgets(), std::vector<IWidget3D*>({g.get()}));
+
+    h.move(aAt);
+    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "G.widgetEntered", "A.mouseMove"}));
+    EXPECT_EQ(h.handler()->getHoveredWidget(), g.get());
+    EXPECT_EQ(h.cursorShape(), Qt::PointingHandCursor);
+
+    // Another child of the same group is a node change: leave the first child, enter the second.
+    h.move(bAt);
+    EXPECT_EQ(log.take(), QStringList({"A.mouseLeave", "G.widgetExited", "B.mouseEnter", "G.widgetEntered",
+                                       "B.mouseMove"}));
+    EXPECT_EQ(h.cursorShape(), Qt::CrossCursor);
+    EXPECT_EQ(a->getColor(), a->getInactiveColor());
+    EXPECT_EQ(b->getColor(), b->getHighlightColor());
+
+    // The group's own decoration is never grabbed.
+    h.move(decorationAt);
+    EXPECT_EQ(log.take(), QStringList({"B.mouseLeave", "G.widgetExited"}));
+    EXPECT_EQ(h.cursorShape(), Qt::ArrowCursor);
+}
+
+TEST_F(WidgetGroupTest, PressingAChildFadesEverythingElseUntilTheRelease)
+{
+    EXPECT_TRUE(h.press(aAt));
+    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "G.widgetEntered", "A.mouseDown", "G.widgetSelect"}));
+    EXPECT_FLOAT_EQ(a->ball()->getColor().w, 1.0f);
+    EXPECT_FLOAT_EQ(b->ball()->getColor().w, 0.2f);
+    EXPECT_FLOAT_EQ(decoration->getColor().w, 0.2f);
+    EXPECT_EQ(h.cursorShape(), Qt::ClosedHandCursor);
+
+    h.release(aAt);
+    EXPECT_FLOAT_EQ(b->ball()->getColor().w, 1.0f);
+    EXPECT_EQ(decoration->getColor(), g->getInactiveColor());
+}
+
+TEST_F(WidgetGroupTest, RigidAndDeformableDrags)
+{
+    struct Row
+    {
+        const char* name;
+        bool deformable;
+        float3 expectedA, expectedB, expectedGroup;
+    };
+    // Dragging A up by 1 in the view plane z = 0: the step is a translation by (0, 1, 0).
+    const Row rows[] = {
+        {"rigid: everything moves", false, {-2, 1, 0}, {2, 1, 0}, {0, 1, 0}},
+        {"deformable: only the grabbed child and the group's own pose", true, {-2, 1, 0}, {2, 0, 0}, {0, 1, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        InteractionHarness view;
+        std::unique_ptr<Widget3DGroup> group(Widget3DGroup::createWidget3D(view.handler(), Kairn::Graphics::SceneItemWidget));
+        auto* left = BallWidget::createWidget3D(view.handler(), aAt);
+        auto* right = BallWidget::createWidget3D(view.handler(), bAt);
+        group->addWidget(left);
+        group->addWidget(right);
+        group->setDeformable(row.deformable);
+        view.drag(aAt, float3{-2, 1, 0}, 3);
+        expectNear(left->getPosition(), row.expectedA);
+        expectNear(right->getPosition(), row.expectedB);
+        expectNear(group->getPosition(), row.expectedGroup);
+        expectNear(left->ball()->getPosition(), row.expectedA);
+    }
+}
+
+TEST_F(WidgetGroupTest, StepsAboutThePositionTurnChildrenAboutTheGroup)
+{
+    g->translateBy({1, 0, 0});
+    expectNear(a->getPosition(), {-1, 0, 0});
+    // A quarter turn about z through the group's position (1, 0, 0): A's offset (-2, 0, 0)
+    // becomes (0, -2, 0), B's (2, 0, 0) becomes (0, 2, 0).
+    g->transformBy(Matrix4::Rotation(Kairn::Objects::Vector3<float>(0, 0, 1), 1.5707964f), true);
+    expectNear(g->getPosition(), {1, 0, 0});
+    expectNear(a->getPosition(), {1, -2, 0});
+    expectNear(b->getPosition(), {1, 2, 0});
+    expectNear(a->ball()->getPosition(), {1, -2, 0});
+}
+
+TEST_F(WidgetGroupTest, StaticGroupReportsStepsButNothingMoves)
+{
+    g->setStatic(true);
+    EXPECT_TRUE(a->isStaticWidget());
+    h.drag(aAt, float3{-2, 1, 0}, 2);
+    EXPECT_EQ(log.lines().count("G.widgetTransform"), 2);
+    EXPECT_EQ(a->getPosition(), aAt);
+    EXPECT_EQ(g->getPosition(), (float3{0, 0, 0}));
+}
+
+TEST_F(WidgetGroupTest, NestedGroupsReportTheOuterGroupAndEnumerateAroundExceptions)
+{
+    // outer { g { A, B }, c }
+    std::unique_ptr<Widget3DGroup> outer(Widget3DGroup::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+    auto* c = BallWidget::createWidget3D(h.handler(), {0, 2, 0}, &log, "C");
+    Widget3DGroup* inner = g.release();
+    outer->addWidget(inner);
+    outer->addWidget(c);
+    log.watch(outer.get(), "O");
+    EXPECT_EQ(h.handler()->getWidgets(), std::vector<IWidget3D*>({outer.get()}));
+
+    h.press(aAt);
+    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "O.widgetEntered", "A.mouseDown", "O.widgetSelect"}));
+    EXPECT_EQ(h.handler()->getActiveWidget(), outer.get());
+    h.release(aAt);
+
+    EXPECT_TRUE(outer->containsWidget(a));
+    EXPECT_TRUE(inner->containsWidget(a));
+    EXPECT_FALSE(inner->containsWidget(c));
+    EXPECT_FALSE(outer->containsWidget(nullptr));
+
+    const auto visit = [&](IWidget3D* except) {
+        std::vector<IWidget3D*> seen;
+        outer->enumerateAllExcept([&](IWidget3D* w) { seen.push_back(w); }, except);
+        return seen;
+    };
+    EXPECT_EQ(visit(nullptr), std::vector<IWidget3D*>({outer.get(), inner, a, b, c}));
+    EXPECT_EQ(visit(a), std::vector<IWidget3D*>({outer.get(), inner, b, c}));
+    EXPECT_EQ(visit(inner), std::vector<IWidget3D*>({outer.get(), c}));
+    EXPECT_TRUE(visit(outer.get()).empty());
+}
+
+TEST_F(WidgetGroupTest, CursorsComeFromTheChildOfTheLastEvent)
+{
+    EXPECT_EQ(g->getHoverCursor().shape(), Qt::ArrowCursor);
+    h.press(bAt);
+    EXPECT_EQ(g->getHoverCursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(g->getActiveCursor().shape(), Qt::ClosedHandCursor);
+}
+
+TEST_F(WidgetGroupTest, RemovingAChildDestroysItAndKeepsTheOthersInOrder)
+{
+    auto* c = BallWidget::createWidget3D(h.handler(), {0, 2, 0});
+    g->addWidget(c);
+    g->addWidget(c);
+    EXPECT_EQ(g->getChildren().size(), 3u);
+    g->removeWidget(a);
+    EXPECT_EQ(BallWidget::liveCount, 2);
+    ASSERT_EQ(g->getChildren().size(), 2u);
+    EXPECT_EQ(g->getChildren()[0].data(), b);
+    EXPECT_EQ(g->getChildren()[1].data(), c);
+    EXPECT_FALSE(h.press(aAt));
+}
+
+TEST_F(WidgetGroupTest, DirectionAndScaleFollowTheGroupRules)
+{
+    auto* c = BallWidget::createWidget3D(h.handler(), {0, 2, 0});
+    g->addWidget(c);
+    // Exactly opposite: pi about direction x (0, 0, 1) = 0, so about direction x (0, 1, 0) =
+    // (-1, 0, 0) through the origin: (0, 2, 0) goes to (0, -2, 0), and every child turns over.
+    g->setDirection({0, 0, -1});
+    expectNear(c->getPosition(), {0, -2, 0});
+    expectNear(c->getDirection(), {0, 0, -1});
+    expectNear(g->getDirection(), {0, 0, -1});
+
+    // Scaling by 2 about the group's position doubles the children's offsets; the second call
+    // with the same scale is a factor of 1.
+    g->setScale(2);
+    g->setScale(2);
+    EXPECT_FLOAT_EQ(g->getScale(), 2.0f);
+    expectNear(a->getPosition(), {-4, 0, 0});
+    EXPECT_FLOAT_EQ(a->getScale(), 2.0f);
+
+    // A static group does not turn but records the direction.
+    g->setStatic(true);
+    g->setDirection({1, 0, 0});
+    expectNear(c->getPosition(), {0, -4, 0});
+    expectNear(g->getDirection(), {1, 0, 0});
+}
+
+} // namespace

@@ -1,0 +1,363 @@
+#include "ui_widgets/framework/Widget3DEventHandler.h"
+
+#include "ui_widgets/framework/IWidget3D.h"
+#include "ui_widgets/framework/Widget3DGroup.h"
+#include "ui_widgets/framework/Widget3DMouseEvent.h"
+#include "ui_widgets/platform/math/Vector3.h"
+#include "ui_widgets/platform/scene/IGraphicsSystem.h"
+#include "ui_widgets/platform/scene/IPointSelectionTool.h"
+#include "ui_widgets/platform/scene/PointSelectionToolSettings.h"
+#include "ui_widgets/platform/scene/Viewport.h"
+#include "ui_widgets/platform/scene/VyrGraphicsNode.h"
+#include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
+#include "ui_widgets/platform/scene/VyrScene.h"
+
+#include <algorithm>
+
+namespace Velto::UiWidget {
+
+using Kairn::Graphics::IPointSelectionTool;
+using Kairn::Graphics::VyrGraphicsNode;
+using Kairn::Graphics::VyrGraphicsNodeWithProxy;
+using Lumo::Objects::ADevMatrix;
+
+namespace {
+
+// Selection kinds of the host's point selection tools: the overlay layer, the other widget
+// layers, and the model surface.
+constexpr int OverlayPickKind = 3;
+constexpr int WidgetPickKind = 1;
+constexpr int MeshSurfaceKind = 0;
+
+// The share of its alpha that every widget other than the dragged one keeps during a drag.
+constexpr float FadeFactor = 0.2f;
+
+std::unique_ptr<IPointSelectionTool> createTool(Kairn::Graphics::Viewport* viewport, int kind, bool widgetPick)
+{
+    Kairn::Graphics::IGraphicsSystem* system = Kairn::Graphics::GetIGSCtrl();
+    std::unique_ptr<IPointSelectionTool> tool(system ? system->createPointSelectionTool(viewport, kind) : nullptr);
+    if (tool && widgetPick) {
+        tool->settings()->setTaggedOnly(true);
+        tool->settings()->setIncludeHidden(false);
+    }
+    return tool;
+}
+
+// Whether `node` is one of the nodes of `widget` or of a widget below it.
+bool ownsNode(IWidget3D* widget, VyrGraphicsNode* node)
+{
+    if (!node)
+        return false;
+    bool owns = false;
+    widget->enumerateAllExcept([&](IWidget3D* w) { owns = owns || w->hasGraphicsNode(node); }, nullptr);
+    return owns;
+}
+
+} // namespace
+
+Widget3DEventHandler::Widget3DEventHandler(QWidget* view_, Kairn::Graphics::Viewport* viewport_)
+    : view(view_)
+    , viewport(viewport_)
+    , lastMouseEvent(std::make_unique<Widget3DMouseEvent>(nullptr))
+{
+    widgetPickTool = createTool(viewport, OverlayPickKind, true);
+    scenePickTool = createTool(viewport, WidgetPickKind, true);
+    meshSelectionTool = createTool(viewport, MeshSurfaceKind, false);
+}
+
+Widget3DEventHandler::~Widget3DEventHandler()
+{
+    activeWidget = nullptr;
+    hoveredWidget = nullptr;
+    // The registry is emptied first, so the widgets' detaching calls find nothing to erase.
+    for (IWidget3D* widget : std::exchange(widgets, {}))
+        widget->setWidgetEventHandler(nullptr);
+}
+
+void Widget3DEventHandler::addWidget3D(IWidget3D* widget)
+{
+    if (!widget || isRegistered(widget))
+        return;
+    if (qobject_cast<Widget3DGroup*>(widget)) {
+        std::vector<IWidget3D*> replaced;
+        std::copy_if(widgets.begin(), widgets.end(), std::back_inserter(replaced),
+                     [widget](IWidget3D* w) { return widget->containsWidget(w); });
+        for (IWidget3D* w : replaced)
+            removeWidget3D(w);
+    }
+    if (std::any_of(widgets.begin(), widgets.end(), [widget](IWidget3D* w) { return w->containsWidget(widget); }))
+        return;
+    widgets.push_back(widget);
+}
+
+void Widget3DEventHandler::removeWidget3D(IWidget3D* widget)
+{
+    if (!widget)
+        return;
+    const bool registered = isRegistered(widget);
+    const bool ownsLastNode = ownsNode(widget, lastMouseEvent->graphicsNode);
+    const bool ownsCurrentNode = currentEvent && ownsNode(widget, currentEvent->graphicsNode);
+    if (!registered && !ownsLastNode && !ownsCurrentNode)
+        return;
+
+    if (activeWidget && (widget == activeWidget || ownsLastNode)) {
+        IWidget3D* ended = std::exchange(activeWidget, nullptr);
+        hoveredWidget = nullptr;
+        ended->emitWidgetDeselect(*lastMouseEvent);
+        ended->emitWidgetExited(*lastMouseEvent);
+        restoreCursor();
+    } else if (hoveredWidget && (widget == hoveredWidget || ownsLastNode || ownsCurrentNode)) {
+        // The widget that showed its hover cursor is gone: the view gets its own cursor back, so
+        // that the next enter does not save the dead widget's cursor as the view's.
+        hoveredWidget = nullptr;
+        restoreCursor();
+    }
+    // Records must not keep nodes that are about to go away with the widget.
+    if (ownsLastNode)
+        lastMouseEvent->graphicsNode = nullptr;
+    if (ownsCurrentNode)
+        currentEvent->graphicsNode = nullptr;
+    widgets.erase(std::remove(widgets.begin(), widgets.end(), widget), widgets.end());
+}
+
+bool Widget3DEventHandler::mousePress(QMouseEvent* event)
+{
+    if (!event)
+        return false;
+    const QPointer<IWidget3D> under = beginEvent(event);
+    const Widget3DMouseEvent& ev = *currentEvent;
+    bool consumed = false;
+    if (under) {
+        if (!hoveredWidget) {
+            hoveredWidget = under;
+            under->mouseEnter(ev);
+            under->emitWidgetEntered(ev);
+            if (under) {
+                under->setLastMouseEvent(ev);
+                saveCursorAndShow(under->getHoverCursor());
+            }
+        }
+        consumed = under && under->mouseDown(ev);
+        if (consumed && under) {
+            activeWidget = under;
+            enumerateAllExcept([](IWidget3D* w) { w->updateTransparencyByFactor(FadeFactor); },
+                               IWidget3D::getWidgetFromGraphicsNode(ev.graphicsNode));
+            under->emitWidgetSelect(*event);
+            if (under) {
+                under->setLastMouseEvent(ev);
+                showCursor(under->getActiveCursor());
+            }
+        }
+    }
+    endEvent();
+    return consumed;
+}
+
+bool Widget3DEventHandler::mouseMove(QMouseEvent* event)
+{
+    if (!event)
+        return false;
+    const QPointer<IWidget3D> under = beginEvent(event);
+    Widget3DMouseEvent& ev = *currentEvent;
+    bool consumed = false;
+    if (activeWidget) {
+        ev.graphicsNode = lastMouseEvent->graphicsNode;
+        consumed = applyStep(activeWidget, activeWidget->mouseMove(ev));
+    } else {
+        if (under.data() != hoveredWidget || lastMouseEvent->graphicsNode != ev.graphicsNode) {
+            refreshLastEvent();
+            if (hoveredWidget) {
+                const QPointer<IWidget3D> left = hoveredWidget;
+                consumed = left->mouseLeave(*lastMouseEvent);
+                left->emitWidgetExited(*lastMouseEvent);
+                if (left)
+                    left->setLastMouseEvent(ev);
+                restoreCursor();
+            }
+            hoveredWidget = under;
+            if (under) {
+                consumed = under->mouseEnter(ev);
+                under->emitWidgetEntered(ev);
+                if (under) {
+                    under->setLastMouseEvent(ev);
+                    saveCursorAndShow(under->getHoverCursor());
+                }
+            }
+        }
+        if (hoveredWidget)
+            consumed = applyStep(hoveredWidget, hoveredWidget->mouseMove(ev));
+    }
+    endEvent();
+    return consumed;
+}
+
+bool Widget3DEventHandler::mouseRelease(QMouseEvent* event)
+{
+    if (!event)
+        return false;
+    const QPointer<IWidget3D> under = beginEvent(event);
+    const Widget3DMouseEvent& ev = *currentEvent;
+    hoveredWidget = nullptr;
+    // Taken out of the handler first: a widget destroyed by a slot during the release is then
+    // not ended a second time by removeWidget3D.
+    const QPointer<IWidget3D> released = std::exchange(activeWidget, nullptr);
+    const bool consumed = released != nullptr;
+    if (released) {
+        refreshLastEvent();
+        const ADevMatrix step = released->mouseUp(*lastMouseEvent);
+        enumerateAllExcept([](IWidget3D* w) { w->resetColor(); }, nullptr);
+        if (released)
+            released->emitWidgetDeselect(*event);
+        if (released)
+            released->resetLastMouseEvent();
+        if (released && applyStep(released, step) && released) {
+            released->setLastMouseEvent(ev);
+            showCursor(released->getHoverCursor());
+        }
+        if (released && under != released) {
+            released->mouseLeave(*lastMouseEvent);
+            released->emitWidgetExited(*lastMouseEvent);
+            if (released)
+                released->setLastMouseEvent(ev);
+            restoreCursor();
+            hoveredWidget = under;
+        }
+    }
+    endEvent();
+    return consumed;
+}
+
+bool Widget3DEventHandler::mouseDoubleClick(QMouseEvent* event)
+{
+    if (!event)
+        return false;
+    IWidget3D* under = beginEvent(event);
+    if (under)
+        applyStep(under, under->mouseDoubleClick(*currentEvent));
+    endEvent();
+    return under != nullptr;
+}
+
+Kairn::Graphics::VyrScene* Widget3DEventHandler::GetScene() const
+{
+    return viewport ? dynamic_cast<Kairn::Graphics::VyrScene*>(viewport->getScene()) : nullptr;
+}
+
+QWidget* Widget3DEventHandler::GetView() const
+{
+    return view;
+}
+
+Kairn::Graphics::Viewport* Widget3DEventHandler::GetViewport() const
+{
+    return viewport;
+}
+
+IPointSelectionTool* Widget3DEventHandler::GetMeshSelectionTool() const
+{
+    return meshSelectionTool.get();
+}
+
+const std::vector<IWidget3D*>& Widget3DEventHandler::getWidgets() const
+{
+    return widgets;
+}
+
+bool Widget3DEventHandler::isRegistered(IWidget3D* widget) const
+{
+    return std::find(widgets.begin(), widgets.end(), widget) != widgets.end();
+}
+
+IWidget3D* Widget3DEventHandler::getActiveWidget() const
+{
+    return activeWidget;
+}
+
+IWidget3D* Widget3DEventHandler::getHoveredWidget() const
+{
+    return hoveredWidget;
+}
+
+IWidget3D* Widget3DEventHandler::widgetUnderMouse(Widget3DMouseEvent* event)
+{
+    const Lumo::vec2<float> screenPoint = event->screenPoint();
+    Kairn::Objects::Vector3<float> hitPoint;
+    VyrGraphicsNode* node = nullptr;
+    for (IPointSelectionTool* tool : {widgetPickTool.get(), scenePickTool.get()}) {
+        if (!tool)
+            continue;
+        hitPoint = {};
+        node = VyrGraphicsNode::getGraphicsNodeFromLumoNode(tool->pick(screenPoint, hitPoint));
+        if (node)
+            break;
+    }
+    if (!node)
+        return nullptr;
+    if (VyrGraphicsNodeWithProxy::isProxyNode(node))
+        node = VyrGraphicsNodeWithProxy::getGraphicsNodeWithProxy(node);
+    VyrGraphicsNode* root = IWidget3D::getRootGraphicsNode(node);
+    IWidget3D* widget = Widget3DGroup::getWidgetGroupFromGraphicsNode(root);
+    if (!widget)
+        widget = IWidget3D::getWidgetFromGraphicsNode(root);
+    if (!widget)
+        return nullptr;
+    event->hitPoint = hitPoint;
+    event->graphicsNode = root;
+    return widget->isInteractive() ? widget : nullptr;
+}
+
+void Widget3DEventHandler::enumerateAllExcept(std::function<void(IWidget3D*)> fn, IWidget3D* except)
+{
+    // A copy: a slot reacting to the visit may unregister widgets.
+    const std::vector<IWidget3D*> registered = widgets;
+    for (IWidget3D* widget : registered)
+        if (isRegistered(widget))
+            widget->enumerateAllExcept(fn, except);
+}
+
+IWidget3D* Widget3DEventHandler::beginEvent(const QMouseEvent* event)
+{
+    currentEvent = std::make_unique<Widget3DMouseEvent>(event);
+    return widgets.empty() ? nullptr : widgetUnderMouse(currentEvent.get());
+}
+
+void Widget3DEventHandler::endEvent()
+{
+    lastMouseEvent = std::move(currentEvent);
+}
+
+void Widget3DEventHandler::refreshLastEvent()
+{
+    VyrGraphicsNode* enteredBy = lastMouseEvent->graphicsNode;
+    *lastMouseEvent = *currentEvent;
+    lastMouseEvent->graphicsNode = enteredBy;
+}
+
+bool Widget3DEventHandler::applyStep(IWidget3D* widget, const ADevMatrix& step)
+{
+    if (step.IsIdentity())
+        return false;
+    widget->transformBy(step, true);
+    widget->emitWidgetTransform(step);
+    return true;
+}
+
+void Widget3DEventHandler::showCursor(const QCursor& cursor)
+{
+    if (view)
+        view->setCursor(cursor);
+}
+
+void Widget3DEventHandler::saveCursorAndShow(const QCursor& cursor)
+{
+    if (view)
+        savedCursor = view->cursor();
+    showCursor(cursor);
+}
+
+void Widget3DEventHandler::restoreCursor()
+{
+    showCursor(savedCursor);
+}
+
+} // namespace Velto::UiWidget

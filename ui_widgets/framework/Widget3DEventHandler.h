@@ -1,0 +1,122 @@
+#pragma once
+
+#include "ui_widgets/platform/host/ViewResponder.h"
+#include "ui_widgets/platform/math/ADevMatrix.h"
+
+#include <QCursor>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace Kairn::Graphics {
+class IPointSelectionTool;
+class VyrGraphicsNode;
+class VyrScene;
+class Viewport;
+} // namespace Kairn::Graphics
+
+namespace Velto::UiWidget {
+
+class IWidget3D;
+struct Widget3DMouseEvent;
+
+// Connects one 3D view to the widgets shown in it. The host forwards the view's mouse press,
+// move, release and double-click; each call picks the widget under the mouse and answers
+// whether the event was consumed, so that the host's own navigation runs when it was not.
+//
+// States:
+//   Idle        nothing hovered, nothing dragged.
+//   Hovering W  the mouse is over W: W is highlighted, has had widgetEntered and shows its hover
+//               cursor (the view's previous cursor is saved).
+//   Dragging A  A accepted a press (mouseDown returned true): every other widget is faded to
+//               20 % of its alpha, A has had widgetSelect and the view shows A's active cursor.
+// Transitions:
+//   move while idle or hovering: leave the old widget / node (widgetExited, cursor restored)
+//     and enter the new one (widgetEntered, hover cursor); the hovered widget's mouseMove step
+//     is applied and reported with widgetTransform.
+//   press over U: enter U if nothing is hovered, then U->mouseDown; acceptance starts (or hands
+//     over) a drag. A press over nothing is not consumed.
+//   move while dragging: A->mouseMove keeps seeing the node it was grabbed by, wherever the mouse
+//     is; no hover changes until the release.
+//   release while dragging: A->mouseUp, all colours reset, widgetDeselect; away from A also
+//     widgetExited and the cursor restored. The handler is then Idle (or hovers the widget under
+//     the release without entering it).
+//   double-click over U: U->mouseDoubleClick, its step applied.
+//   a widget unregistered or destroyed while dragged ends the drag with widgetDeselect and
+//     widgetExited and restores the cursor; while hovered it is forgotten without a signal and
+//     the cursor is restored.
+//
+// A host creates one handler per view and forwards the view's events to it:
+//
+//     auto* handler = new Widget3DEventHandler(view, viewport);
+//     view->installEventFilter(handler);   // or call mousePress(...) etc. from the view
+//     auto* widget = SomeWidget::createWidget3D(handler, Kairn::Graphics::SceneItemWidget);
+//
+// The handler owns none of the widgets. Destroying it detaches every widget (their handler
+// becomes null); destroying a widget unregisters it. Either order is safe.
+class Widget3DEventHandler : public Velto::UiBase::ViewResponder
+{
+    Q_OBJECT
+
+public:
+    Widget3DEventHandler(QWidget* view, Kairn::Graphics::Viewport* viewport);
+    ~Widget3DEventHandler() override;
+
+    // Registers a top-level widget. A group replaces its registered children; a widget that a
+    // registered group already contains is not listed.
+    void addWidget3D(IWidget3D* widget);
+    // Unregisters `widget`. When the widget (or a widget below a group) owns the node the handler
+    // is dragging or hovering by, the drag or hover ends here.
+    void removeWidget3D(IWidget3D* widget);
+
+    bool mouseDoubleClick(QMouseEvent* event) override;
+    bool mouseMove(QMouseEvent* event) override;
+    bool mousePress(QMouseEvent* event) override;
+    bool mouseRelease(QMouseEvent* event) override;
+
+    // The viewport's scene, or null when it is not a VyrScene.
+    Kairn::Graphics::VyrScene* GetScene() const;
+    QWidget* GetView() const;
+    Kairn::Graphics::Viewport* GetViewport() const;
+    // The surface pick for widgets that follow the model; the handler keeps ownership.
+    Kairn::Graphics::IPointSelectionTool* GetMeshSelectionTool() const;
+
+    const std::vector<IWidget3D*>& getWidgets() const;
+    bool isRegistered(IWidget3D* widget) const;
+    IWidget3D* getActiveWidget() const;
+    IWidget3D* getHoveredWidget() const;
+
+private:
+    IWidget3D* widgetUnderMouse(Widget3DMouseEvent* event);
+    void enumerateAllExcept(std::function<void(IWidget3D*)> fn, IWidget3D* except);
+    // Starts handling `event`: its record becomes the current one and the widget under it is picked.
+    IWidget3D* beginEvent(const QMouseEvent* event);
+    // The current record becomes the last one.
+    void endEvent();
+    // Copies the Qt part and hit point of the current record into the last one, keeping the
+    // last one's node: a widget being left or released is told about the node it was entered by.
+    void refreshLastEvent();
+    // Applies a non-identity step to `widget` and reports it; returns whether there was a step.
+    bool applyStep(IWidget3D* widget, const Lumo::Objects::ADevMatrix& step);
+    void showCursor(const QCursor& cursor);
+    void saveCursorAndShow(const QCursor& cursor);
+    void restoreCursor();
+
+    QPointer<QWidget> view;
+    Kairn::Graphics::Viewport* viewport;
+    std::vector<IWidget3D*> widgets;
+    IWidget3D* activeWidget = nullptr;
+    IWidget3D* hoveredWidget = nullptr;
+    QCursor savedCursor;
+    std::unique_ptr<Widget3DMouseEvent> lastMouseEvent;
+    // The record of the event being handled; widgets unregistered meanwhile are forgotten in it too.
+    std::unique_ptr<Widget3DMouseEvent> currentEvent;
+    std::unique_ptr<Kairn::Graphics::IPointSelectionTool> meshSelectionTool;
+    std::unique_ptr<Kairn::Graphics::IPointSelectionTool> scenePickTool;
+    std::unique_ptr<Kairn::Graphics::IPointSelectionTool> widgetPickTool;
+};
+
+} // namespace Velto::UiWidget
