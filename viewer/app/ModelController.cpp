@@ -1,0 +1,135 @@
+#include "viewer/app/ModelController.h"
+
+#include "ui_widgets/platform/math/Matrix4.h"
+#include "ui_widgets/platform/scene/ObjMeshReader.h"
+#include "ui_widgets/platform/scene/ProceduralMeshes.h"
+#include "ui_widgets/platform/scene/SceneItemType.h"
+#include "ui_widgets/platform/scene/SceneObjectNode.h"
+#include "ui_widgets/platform/scene/TriangleMesh.h"
+#include "ui_widgets/platform/scene/VyrMeshNode.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace Viewer {
+
+using Lumo::Objects::ADevMatrix;
+
+ModelController::ModelController(Kairn::Graphics::IScene* scene, QObject* parent)
+    : QObject(parent)
+    , m_node(Kairn::Graphics::VyrMeshNode::createGraphicsNode())
+{
+    m_node->AddRef();
+    m_node->setColor({0.78f, 0.74f, 0.66f, 1.0f});
+    m_node->addToScene(scene, Kairn::Graphics::SceneItemModel);
+    m_sceneObject = std::make_unique<Kairn::Objects::SceneObjectNode>(m_node);
+}
+
+ModelController::~ModelController()
+{
+    m_sceneObject.reset();
+    m_node->ReleaseRef();
+}
+
+void ModelController::useDefaultModel()
+{
+    replaceMesh(Kairn::Graphics::ProceduralMeshes::bumpyTorusKnot(DefaultTriangleCount), tr("Torus knot"));
+}
+
+bool ModelController::loadObj(const QString& path, QString* error)
+{
+    Kairn::Graphics::TriangleMesh mesh;
+    if (!Kairn::Graphics::ObjMeshReader::read(path, mesh, error))
+        return false;
+    if (!replaceMesh(mesh, QFileInfo(path).fileName())) {
+        if (error)
+            *error = tr("The mesh has invalid geometry.");
+        return false;
+    }
+    return true;
+}
+
+bool ModelController::replaceMesh(const Kairn::Graphics::TriangleMesh& mesh, const QString& name)
+{
+    if (!m_node->setMesh(mesh))
+        return false;
+    m_name = name;
+    emit changed();
+    return true;
+}
+
+std::size_t ModelController::triangleCount() const
+{
+    const Kairn::Graphics::TriangleMesh* mesh = m_node->mesh();
+    return mesh ? mesh->triangleCount() : 0;
+}
+
+Lumo::float3 ModelController::center() const
+{
+    return m_node->getPosedBounds().center().toFloat();
+}
+
+float ModelController::radius() const
+{
+    const auto bounds = m_node->getPosedBounds();
+    const double x = bounds.xLength(), y = bounds.yLength(), z = bounds.zLength();
+    return static_cast<float>(0.5 * std::sqrt(x * x + y * y + z * z));
+}
+
+Lumo::float3 ModelController::origin() const
+{
+    return m_node->getFullTransform().transformPoint({0.0f, 0.0f, 0.0f});
+}
+
+void ModelController::resetPose()
+{
+    m_node->setWorldMatrix(nullptr);
+    m_node->setScale(1.0f);
+    m_node->setXYDirections({1, 0, 0}, {0, 1, 0});
+    m_node->setPosition({0, 0, 0});
+    emit changed();
+}
+
+void ModelController::translate(const Lumo::float3& translation)
+{
+    transformBy(ADevMatrix::Translation(translation));
+}
+
+void ModelController::rotate(float radians, const Lumo::Objects::XLine<float>& line)
+{
+    transformBy(Kairn::Objects::Matrix4<float>::Rotation(line, radians));
+}
+
+void ModelController::scale(float factor)
+{
+    transformBy(Kairn::Objects::Matrix4<float>::Scale({factor, factor, factor}, center()));
+}
+
+void ModelController::scaleAxes(float factor, const Lumo::float3& axis)
+{
+    // Stretch by `factor` along the unit axis, leave the perpendicular directions alone:
+    // S = I + (factor - 1) a a^T, about the centre.
+    const Lumo::float3 a = Lumo::normalized(axis);
+    if (a == Lumo::float3{})
+        return;
+    ADevMatrix stretch;
+    const float k = factor - 1.0f;
+    const float c[3] = {a.x, a.y, a.z};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            stretch.set(row, column, (row == column ? 1.0f : 0.0f) + k * c[row] * c[column]);
+    const Lumo::float3 pivot = center();
+    transformBy(ADevMatrix::Multiply(ADevMatrix::Multiply(ADevMatrix::Translation(-pivot), stretch),
+                                     ADevMatrix::Translation(pivot)));
+}
+
+void ModelController::transformBy(const ADevMatrix& step)
+{
+    if (step.IsIdentity() || !step.isFinite())
+        return;
+    m_node->transformBy(step);
+    emit changed();
+}
+
+} // namespace Viewer

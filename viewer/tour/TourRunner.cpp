@@ -1,0 +1,162 @@
+#include "viewer/tour/TourRunner.h"
+
+#include "viewer/app/MainWindow.h"
+#include "viewer/app/ModelController.h"
+#include "viewer/app/SceneView.h"
+#include "viewer/gallery/GalleryItem.h"
+#include "viewer/gallery/GalleryRegistry.h"
+#include "viewer/render/SceneRenderer.h"
+#include "viewer/tour/HandleFinder.h"
+
+#include "ui_widgets/framework/IWidget3D.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+namespace Viewer {
+
+namespace {
+
+QString fileSafe(const QString& name)
+{
+    QString safe = name;
+    for (QChar& c : safe)
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('-');
+    return safe;
+}
+
+QString vectorText(const Lumo::float3& v)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(v.x, 0, 'f', 3).arg(v.y, 0, 'f', 3).arg(v.z, 0, 'f', 3);
+}
+
+} // namespace
+
+TourRunner::TourRunner(MainWindow& window, const QString& outputDirectory, QTextStream& out)
+    : m_window(window)
+    , m_directory(outputDirectory)
+    , m_out(out)
+{
+}
+
+int TourRunner::run()
+{
+    if (!m_directory.mkpath(QStringLiteral("."))) {
+        m_out << "Cannot create " << m_directory.absolutePath() << "\n";
+        return 1;
+    }
+    SceneView* view = m_window.sceneView();
+    view->setFixedSize(FrameWidth, FrameHeight);
+    m_window.show();
+    QApplication::processEvents();
+    m_window.resetCamera();
+    if (!view->rendererError().isEmpty()) {
+        m_out << "The renderer could not start:\n" << view->rendererError() << "\n";
+        return 1;
+    }
+
+    m_window.showEntry(-1);
+    snapshot(QStringLiteral("00-model"));
+    const auto& entries = GalleryRegistry::entries();
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i)
+        tourEntry(i);
+
+    m_window.showEntry(0);
+    m_window.resetCamera();
+    const QString windowPicture = m_directory.filePath(QStringLiteral("window.png"));
+    if (m_window.grab().save(windowPicture))
+        ++m_pictures;
+    timeFrames();
+
+    m_out << "Wrote " << m_pictures << " pictures to " << m_directory.absolutePath() << "\n";
+    m_out.flush();
+    return m_failed ? 1 : 0;
+}
+
+bool TourRunner::tourEntry(int index)
+{
+    const GalleryEntry& entry = GalleryRegistry::entries()[static_cast<std::size_t>(index)];
+    const QString prefix = QStringLiteral("%1-%2").arg(index + 1, 2, 10, QLatin1Char('0')).arg(fileSafe(entry.name));
+    m_window.resetCamera();
+    m_window.model().resetPose();
+    m_window.showEntry(index);
+    snapshot(prefix + QStringLiteral("-1-placed"));
+
+    GalleryItem* item = m_window.currentItem();
+    auto* widget = item ? qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource()) : nullptr;
+    const auto handle = widget ? HandleFinder(m_window.sceneView()->viewport()).findHandle(widget) : std::nullopt;
+    if (!handle) {
+        m_out << entry.name << ": no handle to drag on screen\n";
+        return false;
+    }
+
+    const Lumo::float3 before = m_window.model().origin();
+    const int logBefore = m_window.logLineCount();
+    sendMouse(QEvent::MouseMove, *handle, Qt::NoButton, Qt::NoButton);
+    snapshot(prefix + QStringLiteral("-2-hover"));
+
+    sendMouse(QEvent::MouseButtonPress, *handle, Qt::LeftButton, Qt::LeftButton);
+    const QPointF travel = item->tourDrag();
+    for (int step = 1; step <= DragSteps; ++step) {
+        sendMouse(QEvent::MouseMove, *handle + travel * (double(step) / DragSteps), Qt::NoButton, Qt::LeftButton);
+        if (step == DragSteps)
+            snapshot(prefix + QStringLiteral("-3-drag"));
+    }
+    sendMouse(QEvent::MouseButtonRelease, *handle + travel, Qt::LeftButton, Qt::NoButton);
+    snapshot(prefix + QStringLiteral("-4-released"));
+
+    m_out << entry.name << ": dragged from (" << handle->x() << ", " << handle->y() << ") by (" << travel.x()
+          << ", " << travel.y() << ") px; model origin " << vectorText(before) << " -> "
+          << vectorText(m_window.model().origin()) << "; " << (m_window.logLineCount() - logBefore)
+          << " signals logged\n";
+    return true;
+}
+
+bool TourRunner::snapshot(const QString& name)
+{
+    const QString path = m_directory.filePath(name + QStringLiteral(".png"));
+    if (!m_window.sceneView()->grabFramebuffer().save(path)) {
+        m_out << "Cannot write " << path << "\n";
+        m_failed = true;
+        return false;
+    }
+    ++m_pictures;
+    return true;
+}
+
+void TourRunner::timeFrames()
+{
+    SceneView* view = m_window.sceneView();
+    view->grabFramebuffer();
+    double paintTotal = 0.0;
+    QElapsedTimer wall;
+    wall.start();
+    for (int i = 0; i < TimedFrames; ++i) {
+        // A small orbit per frame, as while navigating, so no frame is a repeat of the last.
+        view->camera().orbit(0.01f, 0.0f);
+        view->grabFramebuffer();
+        paintTotal += view->lastFrameMilliseconds();
+    }
+    const double wallPerFrame = static_cast<double>(wall.elapsed()) / TimedFrames;
+    const double paintPerFrame = paintTotal / TimedFrames;
+    const SceneRenderer* renderer = view->renderer();
+    m_out << "Frame time of the default gallery scene at " << FrameWidth << " x " << FrameHeight << " ("
+          << m_window.model().triangleCount() << " model triangles, "
+          << view->format().samples() << "x multisampling): " << QString::number(paintPerFrame, 'f', 1)
+          << " ms to draw (" << QString::number(1000.0 / paintPerFrame, 'f', 1) << " frames/s), "
+          << QString::number(wallPerFrame, 'f', 1) << " ms with read-back; "
+          << (renderer ? renderer->lastFrame().drawCalls : 0) << " draw calls, "
+          << (renderer ? renderer->lastFrame().tessellations : 0) << " tessellations in the last frame\n";
+}
+
+void TourRunner::sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    SceneView* view = m_window.sceneView();
+    QMouseEvent event(static_cast<QEvent::Type>(type), position, view->mapToGlobal(position), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(view, &event);
+}
+
+} // namespace Viewer

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDir>
+#include <QPointF>
+#include <QString>
+#include <QTextStream>
+
+namespace Viewer {
+
+class MainWindow;
+
+// The scripted tour behind `viewer --tour DIR`: for every gallery entry it places the widget on
+// the model, hovers one of its handles and drags it with synthetic mouse events sent to the 3D
+// view (so the events take the same road as real ones), and writes one PNG of the view per step.
+// Then it times frames of the default gallery scene at 1280 x 800 and prints where everything is.
+class TourRunner
+{
+public:
+    TourRunner(MainWindow& window, const QString& outputDirectory, QTextStream& out);
+
+    // 0 when every picture was written; 1 when the directory or a picture could not be written.
+    int run();
+
+    static constexpr int FrameWidth = 1280;
+    static constexpr int FrameHeight = 800;
+    static constexpr int TimedFrames = 30;
+    static constexpr int DragSteps = 12;
+
+private:
+    bool tourEntry(int index);
+    bool snapshot(const QString& name);
+    void timeFrames();
+    void sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons);
+
+    MainWindow& m_window;
+    QDir m_directory;
+    QTextStream& m_out;
+    int m_pictures = 0;
+    bool m_failed = false;
+};
+
+} // namespace Viewer
