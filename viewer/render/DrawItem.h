@@ -23,6 +23,8 @@ struct DrawItem
     QVector4D color{1, 1, 1, 1};
     QVector4D backgroundColor{0, 0, 0, 0};
     bool lit = false;
+    // The local frame is mirrored (negative determinant), which turns the winding around.
+    bool mirrored = false;
     // Device pixels.
     float lineWidth = 1.0f;
 

@@ -49,6 +49,12 @@ QVector3D toQt(const Lumo::float3& v)
     return {v.x, v.y, v.z};
 }
 
+float determinant3(const QMatrix4x4& m)
+{
+    return m(0, 0) * (m(1, 1) * m(2, 2) - m(1, 2) * m(2, 1)) - m(0, 1) * (m(1, 0) * m(2, 2) - m(1, 2) * m(2, 0))
+           + m(0, 2) * (m(1, 0) * m(2, 1) - m(1, 1) * m(2, 0));
+}
+
 } // namespace
 
 DrawListBuilder::DrawListBuilder(Viewport& viewport, GeometryCache& cache)
@@ -237,6 +243,7 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
         item.clipFromLocal = m_clipFromWorld * placement.parentMatrix;
         item.viewFromLocal = m_viewFromWorld * placement.parentMatrix;
         item.depth = -item.viewFromLocal.map(entry.geometry->boundsCenter()).z();
+        item.mirrored = determinant3(placement.parentMatrix) < 0.0f;
     }
     item.lit = style == DrawItem::Style::Solid && node->isParticipatingInLighting() && !onScreen;
     item.translucent = style == DrawItem::Style::Text || item.color.w() < 1.0f;

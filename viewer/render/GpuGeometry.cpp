@@ -6,9 +6,10 @@ namespace Viewer {
 
 GpuGeometry::GpuGeometry(QOpenGLExtraFunctions& gl, const Tessellation& tessellation)
     : m_primitive(tessellation.primitive())
-    , m_boundsCenter(tessellation.boundsCenter())
+    , m_hiddenFaces(tessellation.hiddenFaces())
     , m_indexCount(static_cast<int>(tessellation.indices().size()))
 {
+    tessellation.bounds(m_boundsMinimum, m_boundsMaximum);
     if (m_indexCount == 0)
         return;
     m_vertexArray.create();

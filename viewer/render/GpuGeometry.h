@@ -27,12 +27,17 @@ public:
     void draw(QOpenGLExtraFunctions& gl);
 
     Tessellation::Primitive primitive() const { return m_primitive; }
-    QVector3D boundsCenter() const { return m_boundsCenter; }
+    Tessellation::HiddenFaces hiddenFaces() const { return m_hiddenFaces; }
+    QVector3D boundsMinimum() const { return m_boundsMinimum; }
+    QVector3D boundsMaximum() const { return m_boundsMaximum; }
+    QVector3D boundsCenter() const { return 0.5f * (m_boundsMinimum + m_boundsMaximum); }
     bool isEmpty() const { return m_indexCount == 0; }
 
 private:
     Tessellation::Primitive m_primitive;
-    QVector3D m_boundsCenter;
+    Tessellation::HiddenFaces m_hiddenFaces;
+    QVector3D m_boundsMinimum;
+    QVector3D m_boundsMaximum;
     int m_indexCount = 0;
     QOpenGLVertexArrayObject m_vertexArray;
     QOpenGLBuffer m_vertexBuffer{QOpenGLBuffer::VertexBuffer};

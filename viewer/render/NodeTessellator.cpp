@@ -1,5 +1,6 @@
 #include "viewer/render/NodeTessellator.h"
 
+#include "viewer/render/ClosedSurfaceCheck.h"
 #include "viewer/render/PrimitiveTessellator.h"
 #include "viewer/render/TextRasterizer.h"
 
@@ -100,6 +101,7 @@ NodeShape NodeTessellator::mesh(const Kairn::Graphics::TriangleMesh& mesh)
     const auto& indices = mesh.indices();
     for (std::size_t i = 0; i + 2 < indices.size(); i += 3)
         out.addTriangle(indices[i], indices[i + 1], indices[i + 2]);
+    out.setHiddenFaces(ClosedSurfaceCheck::hiddenFaces(mesh));
     return shapeOf(std::move(out));
 }
 

@@ -133,6 +133,27 @@ void main()
 }
 )";
 
+// One triangle that covers the whole viewport, made from the vertex index alone.
+const char* const CompositeVertex = R"(#version 330 core
+out vec2 uv;
+void main()
+{
+    vec2 corner = vec2(float((gl_VertexID << 1) & 2), float(gl_VertexID & 2));
+    uv = corner;
+    gl_Position = vec4(corner * 2.0 - 1.0, 0.0, 1.0);
+}
+)";
+
+const char* const CompositeFragment = R"(#version 330 core
+in vec2 uv;
+uniform sampler2D image;
+out vec4 fragColor;
+void main()
+{
+    fragColor = texture(image, uv);
+}
+)";
+
 } // namespace
 
 bool ShaderLibrary::create()
@@ -141,7 +162,8 @@ bool ShaderLibrary::create()
     const bool solid = build(m_solid, SolidVertex, nullptr, SolidFragment);
     const bool line = build(m_line, LineVertex, LineGeometry, FlatFragment);
     const bool text = build(m_text, TextVertex, nullptr, TextFragment);
-    return solid && line && text;
+    const bool composite = build(m_composite, CompositeVertex, nullptr, CompositeFragment);
+    return solid && line && text && composite;
 }
 
 bool ShaderLibrary::build(QOpenGLShaderProgram& program, const char* vertex, const char* geometry,

@@ -8,7 +8,9 @@ namespace Viewer {
 // The renderer's three GLSL 3.30 programs, compiled once per OpenGL context:
 // - solid: triangles in one colour, lit by a headlight when `lit` is set, flat otherwise;
 // - line: line segments widened into screen-space quads `lineWidth` device pixels wide;
-// - text: a rectangle showing a glyph coverage texture in `textColor` over `backgroundColor`.
+// - text: a rectangle showing a glyph coverage texture in `textColor` over `backgroundColor`;
+// - composite: a full-screen triangle (no vertex input) that lays a premultiplied image over the
+//   framebuffer.
 // Every program takes `clipFromLocal`; solid also `viewFromLocal` and `normalFromLocal`.
 class ShaderLibrary
 {
@@ -20,6 +22,7 @@ public:
     QOpenGLShaderProgram& solid() { return m_solid; }
     QOpenGLShaderProgram& line() { return m_line; }
     QOpenGLShaderProgram& text() { return m_text; }
+    QOpenGLShaderProgram& composite() { return m_composite; }
     QString errorLog() const { return m_errorLog; }
 
 private:
@@ -28,6 +31,7 @@ private:
     QOpenGLShaderProgram m_solid;
     QOpenGLShaderProgram m_line;
     QOpenGLShaderProgram m_text;
+    QOpenGLShaderProgram m_composite;
     QString m_errorLog;
 };
 

@@ -38,18 +38,14 @@ QVector3D Tessellation::position(std::size_t vertex) const
     return {v[0], v[1], v[2]};
 }
 
-QVector3D Tessellation::boundsCenter() const
+void Tessellation::bounds(QVector3D& minimum, QVector3D& maximum) const
 {
-    if (vertexCount() == 0)
-        return {};
-    QVector3D low = position(0);
-    QVector3D high = low;
+    minimum = maximum = vertexCount() == 0 ? QVector3D() : position(0);
     for (std::size_t i = 1; i < vertexCount(); ++i) {
         const QVector3D p = position(i);
-        low = QVector3D(std::min(low.x(), p.x()), std::min(low.y(), p.y()), std::min(low.z(), p.z()));
-        high = QVector3D(std::max(high.x(), p.x()), std::max(high.y(), p.y()), std::max(high.z(), p.z()));
+        minimum = QVector3D(std::min(minimum.x(), p.x()), std::min(minimum.y(), p.y()), std::min(minimum.z(), p.z()));
+        maximum = QVector3D(std::max(maximum.x(), p.x()), std::max(maximum.y(), p.y()), std::max(maximum.z(), p.z()));
     }
-    return (low + high) * 0.5f;
 }
 
 } // namespace Viewer

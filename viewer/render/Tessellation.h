@@ -16,12 +16,18 @@ class Tessellation
 public:
     enum class Primitive { Triangles, Lines };
 
+    // Which faces a renderer may skip: those of a closed surface that face away from the eye.
+    // Counted for the tessellation's own (unmirrored) frame.
+    enum class HiddenFaces { None, Clockwise, CounterClockwise };
+
     static constexpr int FloatsPerVertex = 8;
 
     Tessellation() = default;
     explicit Tessellation(Primitive primitive) : m_primitive(primitive) {}
 
     Primitive primitive() const { return m_primitive; }
+    HiddenFaces hiddenFaces() const { return m_hiddenFaces; }
+    void setHiddenFaces(HiddenFaces faces) { m_hiddenFaces = faces; }
 
     // Returns the index of the new vertex.
     std::uint32_t addVertex(const QVector3D& position, const QVector3D& normal = {},
@@ -37,12 +43,12 @@ public:
     bool isEmpty() const { return m_indices.empty(); }
     QVector3D position(std::size_t vertex) const;
 
-    // Centre of the axis-aligned box around every vertex: the depth-sorting point of a
-    // translucent node.
-    QVector3D boundsCenter() const;
+    // The corners of the axis-aligned box around every vertex (both the origin when empty).
+    void bounds(QVector3D& minimum, QVector3D& maximum) const;
 
 private:
     Primitive m_primitive = Primitive::Triangles;
+    HiddenFaces m_hiddenFaces = HiddenFaces::None;
     std::vector<float> m_vertices;
     std::vector<std::uint32_t> m_indices;
 };

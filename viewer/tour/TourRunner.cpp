@@ -14,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 
+#include <sys/resource.h>
+
 namespace Viewer {
 
 namespace {
@@ -25,6 +27,16 @@ QString fileSafe(const QString& name)
         if (!c.isLetterOrNumber())
             c = QLatin1Char('-');
     return safe;
+}
+
+// User and system time of every thread of the process: Mesa's software rasterizer draws on
+// worker threads, and this total does not depend on what else the machine is doing.
+double processCpuMilliseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 QString vectorText(const Lumo::float3& v)
@@ -130,8 +142,10 @@ void TourRunner::timeFrames()
 {
     SceneView* view = m_window.sceneView();
     view->grabFramebuffer();
+    const SceneRenderer* renderer = view->renderer();
     double paintTotal = 0.0;
     QElapsedTimer wall;
+    const double cpuStart = processCpuMilliseconds();
     wall.start();
     for (int i = 0; i < TimedFrames; ++i) {
         // A small orbit per frame, as while navigating, so no frame is a repeat of the last.
@@ -140,13 +154,15 @@ void TourRunner::timeFrames()
         paintTotal += view->lastFrameMilliseconds();
     }
     const double wallPerFrame = static_cast<double>(wall.elapsed()) / TimedFrames;
+    const double cpuPerFrame = (processCpuMilliseconds() - cpuStart) / TimedFrames;
     const double paintPerFrame = paintTotal / TimedFrames;
-    const SceneRenderer* renderer = view->renderer();
     m_out << "Frame time of the default gallery scene at " << FrameWidth << " x " << FrameHeight << " ("
           << m_window.model().triangleCount() << " model triangles, "
-          << view->format().samples() << "x multisampling): " << QString::number(paintPerFrame, 'f', 1)
+          << (renderer ? renderer->lastFrame().modelSamples : 0) << "x multisampling of the model, "
+          << (renderer ? renderer->lastFrame().widgetSamples : 0) << "x of the widgets): " << QString::number(paintPerFrame, 'f', 1)
           << " ms to draw (" << QString::number(1000.0 / paintPerFrame, 'f', 1) << " frames/s), "
-          << QString::number(wallPerFrame, 'f', 1) << " ms with read-back; "
+          << QString::number(wallPerFrame, 'f', 1) << " ms with read-back, "
+          << QString::number(cpuPerFrame, 'f', 1) << " ms of CPU time over all threads; "
           << (renderer ? renderer->lastFrame().drawCalls : 0) << " draw calls, "
           << (renderer ? renderer->lastFrame().tessellations : 0) << " tessellations in the last frame\n";
 }
