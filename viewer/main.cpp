@@ -1,4 +1,5 @@
 #include "viewer/app/MainWindow.h"
+#include "viewer/app/OpenGLProbe.h"
 #include "viewer/app/SceneView.h"
 #include "viewer/tour/TourRunner.h"
 
@@ -9,28 +10,29 @@
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("viewer"));
-    // Read before QApplication so that the format applies to every OpenGL context.
-    int samples = 4;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (QByteArray(argv[i]) == "--samples")
-            samples = QByteArray(argv[i + 1]).toInt();
-    QSurfaceFormat::setDefaultFormat(Viewer::SceneView::preferredFormat(samples));
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("viewer"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Gallery of the 3D widget library"));
+    parser.setApplicationDescription(QStringLiteral("Gallery of the 3D widget library: drag the widgets, "
+                                                    "watch the model follow and the signals arrive."));
     parser.addHelpOption();
     const QCommandLineOption tour(QStringLiteral("tour"),
                                   QStringLiteral("Run the scripted tour and write its pictures to <directory>."),
                                   QStringLiteral("directory"));
-    const QCommandLineOption samplesOption(QStringLiteral("samples"),
-                                           QStringLiteral("Multisampling samples per pixel (default 4)."),
-                                           QStringLiteral("count"), QStringLiteral("4"));
+    const QCommandLineOption samples(QStringLiteral("samples"),
+                                     QStringLiteral("Multisampling of the model (default: 4 on a GPU, 0 on a "
+                                                    "software renderer); widgets always get 4."),
+                                     QStringLiteral("count"));
     parser.addOption(tour);
-    parser.addOption(samplesOption);
+    parser.addOption(samples);
     parser.addPositionalArgument(QStringLiteral("model"), QStringLiteral("An OBJ file to show instead of the default."));
     parser.process(app);
+
+    const QString renderer = Viewer::OpenGLProbe::rendererName();
+    const int modelSamples = parser.isSet(samples) ? parser.value(samples).toInt()
+                                                   : (Viewer::OpenGLProbe::isSoftwareRenderer(renderer) ? 0 : 4);
+    QSurfaceFormat::setDefaultFormat(Viewer::SceneView::preferredFormat(modelSamples));
 
     Viewer::MainWindow window;
     if (!parser.positionalArguments().isEmpty())
@@ -38,6 +40,7 @@ int main(int argc, char** argv)
 
     if (parser.isSet(tour)) {
         QTextStream out(stdout);
+        out << "OpenGL renderer: " << (renderer.isEmpty() ? QStringLiteral("none") : renderer) << "\n";
         return Viewer::TourRunner(window, parser.value(tour), out).run();
     }
     window.resize(1500, 950);

@@ -205,7 +205,8 @@ bool MainWindow::openModel(const QString& path, bool quiet)
 
 void MainWindow::frameAll()
 {
-    m_view->camera().frame(m_model->center(), m_model->radius());
+    // The sphere around the bounding box is loose for most shapes: frame a little inside it.
+    m_view->camera().frame(m_model->center(), 0.8f * m_model->radius());
     m_view->update();
 }
 
