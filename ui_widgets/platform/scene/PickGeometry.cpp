@@ -158,42 +158,29 @@ bool intersectTorus(const Lumo::float3& origin, const Lumo::float3& direction, f
                         leave)
         || leave < 0.0)
         return false;
+    // Sphere tracing: a step of the distance to the surface can never cross it. Near the surface
+    // the step is kept at a thousandth of the tube radius until the ray is inside, and the entry
+    // is then found by bisection; a ray that only grazes the surface misses.
     double s = std::max(enter, 0.0);
-    const double tolerance = 1e-3 * r;
+    const double minimumStep = 1e-3 * r;
     double d = distance(s);
     if (d < 0.0)
         return finish(0.0, t);
-    for (int step = 0; step < 1024 && s <= leave; ++step) {
-        if (d < tolerance)
-            return finish(s / scale, t);
-        s += d;
-        d = distance(s);
+    for (int step = 0; step < 8192 && s <= leave; ++step) {
+        const double next = s + std::max(d, minimumStep);
+        const double dNext = distance(next);
+        if (dNext < 0.0) {
+            double outside = s, inside = next;
+            for (int i = 0; i < 40; ++i) {
+                const double middle = 0.5 * (outside + inside);
+                (distance(middle) < 0.0 ? inside : outside) = middle;
+            }
+            return finish(outside / scale, t);
+        }
+        s = next;
+        d = dNext;
     }
     return false;
-}
-
-Lumo::float3 sphereNormal(const Lumo::float3& point)
-{
-    return Lumo::normalized(point);
-}
-
-Lumo::float3 torusNormal(const Lumo::float3& point, float majorRadius)
-{
-    const Lumo::float3 radial = Lumo::normalized(Lumo::float3{point.x, point.y, 0.0f});
-    return Lumo::normalized(point - radial * majorRadius);
-}
-
-float distanceToSegment2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>& a, const Lumo::vec2<float>& b,
-                          float* segmentParameter)
-{
-    const Lumo::vec2<float> ab = b - a;
-    const float lengthSquared = Lumo::dot(ab, ab);
-    float s = lengthSquared > 0.0f ? std::clamp(Lumo::dot(p - a, ab) / lengthSquared, 0.0f, 1.0f) : 0.0f;
-    if (!std::isfinite(s))
-        s = 0.0f;
-    if (segmentParameter)
-        *segmentParameter = s;
-    return Lumo::length(p - (a + ab * s));
 }
 
 float closestSegmentParameterToRay(const Lumo::float3& origin, const Lumo::float3& direction,
@@ -240,30 +227,6 @@ Lumo::float3 polygonNormal(const Lumo::float3* corners, int count)
         sum = sum + Lumo::float3{(a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y)};
     }
     return Lumo::normalized(sum);
-}
-
-bool intersectTriangle(const Lumo::float3& origin, const Lumo::float3& direction, const Lumo::float3& a,
-                       const Lumo::float3& b, const Lumo::float3& c, float& t)
-{
-    const Lumo::float3 e1 = b - a, e2 = c - a;
-    const Lumo::float3 p = Lumo::cross(direction, e2);
-    const float determinant = Lumo::dot(e1, p);
-    if (!(std::abs(determinant) > 1e-20f))
-        return false;
-    const float inverse = 1.0f / determinant;
-    const Lumo::float3 s = origin - a;
-    const float u = Lumo::dot(s, p) * inverse;
-    if (u < 0.0f || u > 1.0f)
-        return false;
-    const Lumo::float3 q = Lumo::cross(s, e1);
-    const float v = Lumo::dot(direction, q) * inverse;
-    if (v < 0.0f || u + v > 1.0f)
-        return false;
-    const float hit = Lumo::dot(e2, q) * inverse;
-    if (!(hit >= 0.0f))
-        return false;
-    t = hit;
-    return true;
 }
 
 } // namespace Kairn::Graphics::PickGeometry

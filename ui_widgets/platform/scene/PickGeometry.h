@@ -25,19 +25,11 @@ bool intersectCone(const Lumo::float3& origin, const Lumo::float3& direction, fl
                    float& t);
 
 // Torus around the Z axis: tube of radius minorRadius around the circle of radius majorRadius in
-// the XY plane. Sphere tracing on the exact distance function never steps through the surface;
-// it stops within a thousandth of the tube radius of the surface.
+// the XY plane. Sphere tracing on the exact distance function (which never steps through the
+// surface), with the entry refined by bisection; only a chord thinner than a thousandth of the
+// tube radius can be stepped over.
 bool intersectTorus(const Lumo::float3& origin, const Lumo::float3& direction, float majorRadius,
                     float minorRadius, float& t);
-
-// Outward unit normals of the shapes at a point on (or very near) their surface.
-Lumo::float3 sphereNormal(const Lumo::float3& point);
-Lumo::float3 torusNormal(const Lumo::float3& point, float majorRadius);
-
-// Distance from p to the segment a-b in the plane, and the segment parameter in [0, 1] of the
-// closest point.
-float distanceToSegment2d(const Lumo::vec2<float>& p, const Lumo::vec2<float>& a, const Lumo::vec2<float>& b,
-                          float* segmentParameter = nullptr);
 
 // Parameter s in [0, 1] of the point of the segment a-b closest to the ray.
 float closestSegmentParameterToRay(const Lumo::float3& origin, const Lumo::float3& direction,
@@ -51,9 +43,5 @@ bool isInsidePolygon(const Lumo::float3& p, const Lumo::float3* corners, int cou
 // Newell's normal of a polygon (unit; zero for a degenerate one), robust for non-convex and
 // slightly non-planar outlines.
 Lumo::float3 polygonNormal(const Lumo::float3* corners, int count);
-
-// Ray against the triangle a, b, c (both sides), Moller-Trumbore.
-bool intersectTriangle(const Lumo::float3& origin, const Lumo::float3& direction, const Lumo::float3& a,
-                       const Lumo::float3& b, const Lumo::float3& c, float& t);
 
 } // namespace Kairn::Graphics::PickGeometry

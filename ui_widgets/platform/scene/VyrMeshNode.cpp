@@ -84,8 +84,10 @@ Kairn::Objects::Box<double> VyrMeshNode::getUntransformedBounds() const
 {
     if (!m_shared)
         return {};
-    const TriangleMesh::Bounds b = m_shared->mesh.bounds();
-    return {{b.min[0], b.min[1], b.min[2]}, {b.max[0], b.max[1], b.max[2]}};
+    const Kairn::Objects::Box<float> b = m_shared->mesh.bounds();
+    if (b.isEmpty())
+        return {};
+    return {b.min().toDouble(), b.max().toDouble()};
 }
 
 bool VyrMeshNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext&, float& t,
@@ -93,13 +95,11 @@ bool VyrMeshNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay,
 {
     if (!m_shared)
         return false;
-    const auto& o = localRay.origin();
-    const auto& d = localRay.direction();
-    const auto hit = m_shared->intersector().intersect({o.x, o.y, o.z}, {d.x, d.y, d.z});
+    const auto hit = m_shared->intersector().intersect(localRay);
     if (!hit)
         return false;
     t = hit->t;
-    localPoint = {hit->point[0], hit->point[1], hit->point[2]};
+    localPoint = hit->point;
     return true;
 }
 
@@ -110,21 +110,20 @@ bool VyrMeshNode::intersectSurface(const Kairn::Objects::Ray3<float>& worldRay,
     Lumo::Objects::ADevMatrix toLocal;
     if (!m_shared || !Lumo::Objects::ADevMatrix::Invert(localToWorld, toLocal))
         return false;
-    const Lumo::float3 origin = toLocal.transformPoint(worldRay.origin());
-    const Lumo::float3 direction = toLocal.transformVector(worldRay.direction());
-    const auto hit = m_shared->intersector().intersect({origin.x, origin.y, origin.z},
-                                                       {direction.x, direction.y, direction.z});
+    const Kairn::Objects::Ray3<float> localRay(toLocal.transformPoint(worldRay.origin()),
+                                               toLocal.transformVector(worldRay.direction()));
+    const auto hit = m_shared->intersector().intersect(localRay);
     if (!hit)
         return false;
     // Normals map with the inverse transpose: n' = n . transpose(inverse).
-    const Lumo::float3 n{hit->normal[0], hit->normal[1], hit->normal[2]};
+    const Lumo::float3& n = hit->normal;
     const Lumo::Objects::ADevMatrix& m = toLocal;
     Lumo::float3 normal = Lumo::normalized(Lumo::float3{m.M11 * n.x + m.M12 * n.y + m.M13 * n.z,
                                                         m.M21 * n.x + m.M22 * n.y + m.M23 * n.z,
                                                         m.M31 * n.x + m.M32 * n.y + m.M33 * n.z});
     if (Lumo::dot(normal, Lumo::float3(worldRay.direction())) > 0.0f)
         normal = -normal;
-    worldPoint = localToWorld.transformPoint({hit->point[0], hit->point[1], hit->point[2]});
+    worldPoint = localToWorld.transformPoint(hit->point);
     worldNormal = normal;
     return true;
 }

@@ -1,0 +1,285 @@
+// Which node a pick reports: selection kinds, tool options, proxies, hidden subtrees, nearest
+// hit, constant screen size, and surface picks with normals.
+
+#include "ui_widgets/platform/math/AutoPtr.h"
+#include "ui_widgets/platform/math/Intern.h"
+#include "ui_widgets/platform/scene/GraphicsSystem.h"
+#include "ui_widgets/platform/scene/IPointSelectionTool.h"
+#include "ui_widgets/platform/scene/PointSelectionToolSettings.h"
+#include "ui_widgets/platform/scene/ProceduralMeshes.h"
+#include "ui_widgets/platform/scene/Viewport.h"
+#include "ui_widgets/platform/scene/VyrCircleNode.h"
+#include "ui_widgets/platform/scene/VyrCylinderNode.h"
+#include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
+#include "ui_widgets/platform/scene/VyrGroupNode.h"
+#include "ui_widgets/platform/scene/VyrMeshNode.h"
+#include "ui_widgets/platform/scene/VyrSphereNode.h"
+#include "ui_widgets/platform/scene/VyrText2dNode.h"
+#include "ui_widgets/platform/scene/VyrTextNode.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace Kairn::Graphics;
+using Lumo::float3;
+using Lumo::Objects::AutoPtr;
+
+namespace {
+
+class PickRules : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        nodesAtStart = VyrGraphicsNode::NetObjectCount();
+        // Looking down -Z from (0, 0, 10): world x and y map straight onto the screen.
+        viewport.getCamera()->lookAt({0.0f, 0.0f, 10.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f});
+    }
+    void TearDown() override
+    {
+        nodes.clear();
+        EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesAtStart);
+    }
+
+    std::unique_ptr<IPointSelectionTool> tool(int kind)
+    {
+        return std::unique_ptr<IPointSelectionTool>(GetIGSCtrl()->createPointSelectionTool(&viewport, kind));
+    }
+    template<class T>
+    T* keep(T* node)
+    {
+        nodes.emplace_back(node);
+        return node;
+    }
+    VyrSphereNode* sphereAt(const float3& position, float radius, SceneItemType type)
+    {
+        VyrSphereNode* sphere = keep(VyrSphereNode::createGraphicsNode());
+        sphere->setRadius(radius);
+        sphere->setPosition(position);
+        sphere->addToScene(viewport.getScene(), type);
+        return sphere;
+    }
+    Lumo::vec2<float> screenOf(const float3& p) const { return viewport.getCamera()->projectToScreen(p); }
+    VyrGraphicsNode* pickedAt(IPointSelectionTool& t, const float3& p, Kairn::Objects::Vector3<float>* world = nullptr)
+    {
+        Kairn::Objects::Vector3<float> hit;
+        VyrGraphicsNode* node = VyrGraphicsNode::getGraphicsNodeFromLumoNode(t.pick(screenOf(p), hit));
+        if (world)
+            *world = hit;
+        return node;
+    }
+
+    Viewport viewport{400, 300};
+    std::vector<AutoPtr<VyrGraphicsNode>> nodes;
+    int nodesAtStart = 0;
+};
+
+} // namespace
+
+TEST_F(PickRules, KindsSeeTheirItemTypesAndTheNearestHitWins)
+{
+    // Four spheres on the same line of sight, the nearest first: types 0, 3, 2 and 1.
+    VyrSphereNode* model = sphereAt({0, 0, 3}, 0.5f, SceneItemModel);
+    VyrSphereNode* overlay = sphereAt({0, 0, 1}, 0.5f, SceneItemOverlay);
+    VyrSphereNode* other = sphereAt({0, 0, -1}, 0.5f, 2);
+    VyrSphereNode* widget = sphereAt({0, 0, -3}, 0.5f, SceneItemWidget);
+    const float3 centre{0, 0, 0};
+
+    Kairn::Objects::Vector3<float> world;
+    EXPECT_EQ(pickedAt(*tool(3), centre, &world), overlay);
+    // The front of the overlay sphere: its centre height plus the radius.
+    EXPECT_NEAR(world.z, 1.5f, 1e-4f);
+    EXPECT_EQ(pickedAt(*tool(1), centre, &world), other);
+    EXPECT_NEAR(world.z, -0.5f, 1e-4f);
+    EXPECT_EQ(pickedAt(*tool(0), centre), model);
+
+    // Without the type-2 sphere, kind 1 reaches the widget sphere behind it.
+    other->removeFromScene();
+    EXPECT_EQ(pickedAt(*tool(1), centre), widget);
+    widget->removeFromScene();
+    EXPECT_EQ(pickedAt(*tool(1), centre), nullptr);
+
+    // Distance and part index come with the hit; nothing is written on a miss.
+    float distance = -1.0f;
+    int part = 7;
+    auto overlayTool = tool(3);
+    ASSERT_NE(overlayTool->pick(screenOf(centre), world, &distance, &part), nullptr);
+    EXPECT_NEAR(distance, 10.0f - 1.5f, 1e-4f);
+    EXPECT_EQ(part, -1);
+    world = {9, 9, 9};
+    EXPECT_EQ(overlayTool->pick(screenOf({3, 3, 0}), world, &distance), nullptr);
+    EXPECT_EQ(world, (Kairn::Objects::Vector3<float>{9, 9, 9}));
+    EXPECT_EQ(overlayTool->pick({NAN, 0}, world), nullptr);
+}
+
+TEST_F(PickRules, TaggedOnlySkipsUntaggedTopLevelNodes)
+{
+    VyrSphereNode* front = sphereAt({0, 0, 2}, 0.5f, SceneItemWidget);
+    VyrSphereNode* tagged = sphereAt({0, 0, 0}, 0.5f, SceneItemWidget);
+    int owner = 0;
+    tagged->SetVoidAttachment(Lumo::Objects::Intern(L"owner"), &owner);
+
+    auto picker = tool(1);
+    EXPECT_EQ(pickedAt(*picker, {0, 0, 0}), front);
+    picker->settings()->setTaggedOnly(true);
+    EXPECT_EQ(pickedAt(*picker, {0, 0, 0}), tagged);
+    EXPECT_FALSE(GetIGSCtrl()->createPointSelectionTool(nullptr, 1));
+}
+
+TEST_F(PickRules, ProxiesArePickedInsteadOfTheirMainNode)
+{
+    // A small main sphere and a tall thin proxy cylinder standing on the origin along +Z.
+    VyrSphereNode* main = VyrSphereNode::createGraphicsNode();
+    main->setRadius(1.0f);
+    VyrCylinderNode* proxy = VyrCylinderNode::createGraphicsNode();
+    proxy->setRadius(0.2f);
+    proxy->setHeight(3.0f);
+    VyrGraphicsNodeWithProxy* handle = keep(VyrGraphicsNodeWithProxy::createGraphicsNodeWithProxy(main, proxy));
+    handle->setPosition({0.5f, 0.0f, 0.0f});
+    handle->addToScene(viewport.getScene(), SceneItemWidget);
+
+    auto picker = tool(1);
+    Kairn::Objects::Vector3<float> world;
+    VyrGraphicsNode* picked = pickedAt(*picker, {0.5f, 0.0f, 0.0f}, &world);
+    ASSERT_EQ(picked, proxy);
+    // The top cap of the proxy: z = 3.
+    EXPECT_NEAR(world.z, 3.0f, 1e-4f);
+    EXPECT_TRUE(VyrGraphicsNodeWithProxy::isProxyNode(picked));
+    EXPECT_EQ(VyrGraphicsNodeWithProxy::getGraphicsNodeWithProxy(picked), handle);
+    // Where only the main sphere is, nothing is picked.
+    EXPECT_EQ(pickedAt(*picker, {1.2f, 0.0f, 0.0f}), nullptr);
+}
+
+TEST_F(PickRules, HiddenOrUnpickableGroupsHideTheirSubtree)
+{
+    VyrGroupNode* outer = keep(VyrGroupNode::createGraphicsNode());
+    VyrGroupNode* inner = VyrGroupNode::createGraphicsNode();
+    VyrSphereNode* sphere = VyrSphereNode::createGraphicsNode();
+    inner->addChildNode(sphere, float3{0, 0, 0});
+    outer->addChildNode(inner, float3{1, 1, 0});
+    outer->addToScene(viewport.getScene(), SceneItemWidget);
+
+    auto picker = tool(1);
+    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), sphere);
+    inner->setVisible(false);
+    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), nullptr);
+    picker->settings()->setIncludeHidden(true);
+    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), sphere);
+    outer->setPickable(false);
+    EXPECT_EQ(pickedAt(*picker, {1, 1, 0}), nullptr);
+}
+
+TEST_F(PickRules, ConstantScreenSizeHoldsAtEveryDistanceAndProjection)
+{
+    // A unit sphere kept at 30 pixels per unit: 30 pixels of radius on screen, wherever it is.
+    VyrSphereNode* sphere = sphereAt({0.5f, 0.25f, 0.0f}, 1.0f, SceneItemWidget);
+    sphere->setConstantScreenSize(30, 1.0f);
+    auto picker = tool(1);
+    for (const bool orthographic : {false, true}) {
+        for (const float distance : {10.0f, 40.0f}) {
+            SCOPED_TRACE(orthographic ? "orthographic" : "perspective");
+            Camera* camera = viewport.getCamera();
+            camera->lookAt({0.5f, 0.25f, distance}, {0.5f, 0.25f, 0.0f}, {0, 1, 0});
+            if (orthographic)
+                camera->setOrthographic(distance);
+            else
+                camera->setPerspective(0.8f);
+            const Lumo::vec2<float> centre = camera->projectToScreen(sphere->getPosition());
+            Kairn::Objects::Vector3<float> world;
+            EXPECT_EQ(picker->pick(centre + Lumo::vec2<float>{29.0f, 0.0f}, world), sphere->getRenderNode());
+            EXPECT_EQ(picker->pick(centre + Lumo::vec2<float>{0.0f, -29.0f}, world), sphere->getRenderNode());
+            EXPECT_EQ(picker->pick(centre + Lumo::vec2<float>{31.0f, 0.0f}, world), nullptr);
+        }
+    }
+}
+
+TEST_F(PickRules, SurfacePicksReturnMeshPointsWithNormalsFacingTheRay)
+{
+    // A box mesh, turned and stretched, in the model layer.
+    VyrMeshNode* mesh = keep(VyrMeshNode::createGraphicsNode());
+    ASSERT_TRUE(mesh->setMesh(ProceduralMeshes::box(Kairn::Objects::Box<float>({-1, -1, -1}, {1, 1, 1}))));
+    mesh->setZDirection(Lumo::normalized(float3{0.3f, 0.2f, 1.0f}));
+    mesh->setScale({2.0f, 1.0f, 0.5f});
+    mesh->addToScene(viewport.getScene(), SceneItemModel);
+    const Lumo::Objects::ADevMatrix toWorld = mesh->getFullTransform();
+    // The top face (local z = 1) faces the camera; its world normal is the local Z axis mapped by
+    // the inverse transpose, which for this rotation-then-scale is the turned Z direction.
+    const float3 expectedNormal = Lumo::normalized(float3{0.3f, 0.2f, 1.0f});
+
+    auto surface = tool(0);
+    for (const float3 local : {float3{0, 0, 1}, float3{0.5f, -0.5f, 1}, float3{-0.9f, 0.8f, 1}}) {
+        const float3 onFace = toWorld.transformPoint(local);
+        Kairn::Objects::Vector3<float> point, normal;
+        ASSERT_TRUE(surface->pickSurface(screenOf(onFace), point, normal));
+        EXPECT_LT(Lumo::length(float3(point) - onFace), 1e-3f);
+        EXPECT_NEAR(normal.length(), 1.0f, 1e-5f);
+        EXPECT_NEAR(Lumo::dot(float3(normal), expectedNormal), 1.0f, 1e-4f);
+        const auto ray = viewport.getCamera()->getPickRay(screenOf(onFace));
+        EXPECT_LT(normal.dot(ray.direction()), 0.0f);
+    }
+
+    Kairn::Objects::Vector3<float> point{7, 7, 7}, normal;
+    EXPECT_FALSE(surface->pickSurface(screenOf({3.5f, 3.5f, 0}), point, normal));
+    EXPECT_EQ(point, (Kairn::Objects::Vector3<float>{7, 7, 7}));
+    // A sphere in front of the mesh hides it: surface picks need a mesh.
+    sphereAt({0, 0, 3}, 0.5f, SceneItemModel);
+    EXPECT_FALSE(surface->pickSurface(screenOf({0, 0, 0}), point, normal));
+    // Widgets never see the model layer.
+    EXPECT_FALSE(tool(1)->pickSurface(screenOf({0.5f, 0.5f, 0}), point, normal));
+}
+
+TEST_F(PickRules, BillboardsArePickedWhereTheyAreDrawn)
+{
+    Camera* camera = viewport.getCamera();
+    camera->lookAt({4.0f, -3.0f, 6.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
+    auto picker = tool(1);
+    Kairn::Objects::Vector3<float> world;
+
+    // A screen-space label: a group anchored at a 3D point with 2D text 10 pixels to the right
+    // and 10 pixels down from it.
+    const float3 anchor{0.5f, 0.5f, 0.5f};
+    VyrGroupNode* label = keep(VyrGroupNode::createGraphicsNode());
+    VyrText2dNode* text = VyrText2dNode::createGraphicsNode();
+    text->setText(L"12.5");
+    text->setFontSize(20.0f);
+    label->addChildNode(text, float3{10.0f, -10.0f, 0.0f});
+    Lumo::Graphics::Billboard screenSpace;
+    screenSpace.kind = 1;
+    screenSpace.AnchorPosition(anchor);
+    label->setBillboard(screenSpace);
+    label->addToScene(viewport.getScene(), SceneItemWidget);
+    const Lumo::vec2<float> anchorPixel = camera->projectToScreen(anchor);
+    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 14.0f}, world), text->getRenderNode());
+    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{6.0f, 14.0f}, world), nullptr);
+    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 6.0f}, world), nullptr);
+    label->removeFromScene();
+
+    // A marker disc of radius 1 drawn 3 pixels per unit at a fixed screen position.
+    VyrCircleNode* marker = keep(VyrCircleNode::createGraphicsNode());
+    marker->setFillable(true);
+    Lumo::Graphics::Billboard fixed;
+    fixed.kind = 1;
+    fixed.FixedScaleFactor(3.0f);
+    fixed.useScreenPosition = true;
+    fixed.ScreenPosition(Lumo::vec2<float>{120.0f, 80.0f});
+    marker->setBillboard(fixed);
+    marker->addToScene(viewport.getScene(), SceneItemWidget);
+    EXPECT_EQ(picker->pick({122.5f, 80.0f}, world), marker->getRenderNode());
+    EXPECT_EQ(picker->pick({120.0f, 77.5f}, world), marker->getRenderNode());
+    EXPECT_EQ(picker->pick({123.5f, 80.0f}, world), nullptr);
+    marker->removeFromScene();
+
+    // 3D text set edge-on to the camera is turned to face it by a kind-0 billboard.
+    VyrTextNode* dimension = keep(VyrTextNode::createGraphicsNode());
+    dimension->setText(L"2.00 m");
+    dimension->setXYDirections(Lumo::normalized(float3{4.0f, -3.0f, 0.0f}), {0.0f, 0.0f, 1.0f});
+    dimension->setPosition({-1.0f, 1.0f, 0.0f});
+    dimension->addToScene(viewport.getScene(), SceneItemWidget);
+    const Lumo::vec2<float> beside = camera->projectToScreen({-1.0f, 1.0f, 0.0f}) + Lumo::vec2<float>{8.0f, 0.0f};
+    EXPECT_EQ(picker->pick(beside, world), nullptr);
+    Lumo::Graphics::Billboard facing;
+    dimension->setBillboard(facing);
+    EXPECT_EQ(picker->pick(beside, world), dimension->getRenderNode());
+}
