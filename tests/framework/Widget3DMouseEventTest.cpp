@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 
 using Velto::UiWidget::Widget3DMouseEvent;
@@ -55,7 +57,7 @@ TEST(Widget3DMouseEvent, CopyAssignAndCloneKeepThePick)
     const auto* clonedRecord = dynamic_cast<const Widget3DMouseEvent*>(cloned.get());
     ASSERT_NE(clonedRecord, nullptr);
 
-    for (const Widget3DMouseEvent* record : {&copy, &assigned, clonedRecord}) {
+    for (const Widget3DMouseEvent* record : std::initializer_list<const Widget3DMouseEvent*>{&copy, &assigned, clonedRecord}) {
         expectSameQtState(*record, press);
         EXPECT_EQ(record->graphicsNode, node);
         EXPECT_EQ(record->hitPoint, (Lumo::float3{1, 2, 3}));

@@ -168,6 +168,7 @@ TEST_F(WidgetGroupTest, NestedGroupsReportTheOuterGroupAndEnumerateAroundExcepti
     outer->addWidget(inner);
     outer->addWidget(c);
     log.watch(outer.get(), "O");
+    log.clear();
     EXPECT_EQ(h.handler()->getWidgets(), std::vector<IWidget3D*>({outer.get()}));
 
     h.press(aAt);

@@ -73,7 +73,7 @@ int SignalLog::qt_metacall(QMetaObject::Call call, int id, void** arguments)
         Entry entry{watched.name + "." + QString::fromLatin1(watched.signal.name()), {}};
         for (int i = 0; i < watched.signal.parameterCount(); ++i) {
             const QMetaType type = watched.signal.parameterMetaType(i);
-            if (type.name() == QByteArrayView("QMouseEvent"))
+            if (watched.signal.parameterTypeName(i) == "QMouseEvent")
                 entry.arguments << mouseEventSummary(*static_cast<const QMouseEvent*>(arguments[i + 1]));
             else
                 entry.arguments << QVariant(type, arguments[i + 1]);

@@ -299,7 +299,9 @@ IWidget3D* Widget3DEventHandler::widgetUnderMouse(Widget3DMouseEvent* event)
     IWidget3D* widget = Widget3DGroup::getWidgetGroupFromGraphicsNode(root);
     if (!widget)
         widget = IWidget3D::getWidgetFromGraphicsNode(root);
-    if (!widget)
+    // Nodes of a widget that was detached from this handler may still be in its scene; such a
+    // widget is out of the handler's reach (its destruction would go unnoticed here).
+    if (!widget || !isRegistered(widget))
         return nullptr;
     event->hitPoint = hitPoint;
     event->graphicsNode = root;
