@@ -1,0 +1,121 @@
+#include "tests/nodes/NodeCountCheck.h"
+#include "tests/nodes/NodeTestSupport.h"
+
+#include "ui_widgets/platform/math/AutoPtr.h"
+#include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
+
+#include <cmath>
+#include <vector>
+
+using namespace Velto::UiWidget;
+using Lumo::Objects::AutoPtr;
+
+namespace {
+
+struct Segment
+{
+    Lumo::float3 start;
+    Lumo::float3 end;
+};
+
+// Every child line in the grid's frame, in child order: a segment's position is where its start
+// point lies, and it runs its Z length along its Z direction.
+std::vector<Segment> segmentsOf(VyrGridPlaneNode* grid)
+{
+    std::vector<Segment> segments;
+    grid->enumerateChildNodes([&](Kairn::Graphics::VyrGraphicsNode* child) {
+        auto* line = dynamic_cast<Kairn::Graphics::VyrLineSegmentNode*>(child);
+        if (line)
+            segments.push_back({line->getPosition(), line->getPosition() + line->getZDirection() * line->getZLength()});
+    });
+    return segments;
+}
+
+
+class GridPlaneNodeTest : public NodeCountCheck
+{
+};
+
+} // namespace
+
+TEST_F(GridPlaneNodeTest, DefaultGridIsTwentyCellsOfOneTenth)
+{
+    AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
+    const std::vector<Segment> lines = segmentsOf(grid.get());
+    // N = 10: 21 lines along Y, the Y axis, 21 lines along X, the X axis.
+    ASSERT_EQ(lines.size(), 44u);
+    EXPECT_EQ(grid->childCount(), 44);
+
+    // Lines along Y run from y = -N s = -1 to +1, at x = -1, -0.9, ..., 1.
+    expectNear(lines[0].start, {-1, -1, 0}, 1e-4f);
+    expectNear(lines[0].end, {-1, 1, 0}, 1e-4f);
+    expectNear(lines[20].start, {1, -1, 0}, 1e-4f);
+    // Axis along Y: L = max(N s, 2 |Y|) = max(1, 2) = 2, 4 L long, centred on the origin.
+    expectNear(lines[21].start, {0, -4, 0}, 1e-4f);
+    expectNear(lines[21].end, {0, 4, 0}, 1e-4f);
+    // Lines along X come in descending y, from +1 down to -1.
+    expectNear(lines[22].start, {-1, 1, 0}, 1e-4f);
+    expectNear(lines[22].end, {1, 1, 0}, 1e-4f);
+    expectNear(lines[42].start, {-1, -1, 0}, 1e-4f);
+    expectNear(lines[43].start, {-4, 0, 0}, 1e-4f);
+    expectNear(lines[43].end, {4, 0, 0}, 1e-4f);
+}
+
+TEST_F(GridPlaneNodeTest, NormalisesGridDirectionsButScalesAxesWithThem)
+{
+    AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
+    const Lumo::float3 origin{5, 0, 2};
+    // Directions of length 3 in the XZ plane, spacing 1, two cells each side.
+    grid->configureGrid(origin, {3, 0, 0}, {0, 0, 3}, 1.0f, 2);
+    const std::vector<Segment> lines = segmentsOf(grid.get());
+    ASSERT_EQ(lines.size(), 4u * 2 + 4);
+    EXPECT_EQ(grid->getUntransformedPosition(), origin);
+
+    // First line along Z at x offset -N s = -2, from z = -2 to +2 about the origin: unit steps.
+    expectNear(lines[0].start, origin + Lumo::float3{-2, 0, -2}, 1e-4f);
+    expectNear(lines[0].end, origin + Lumo::float3{-2, 0, 2}, 1e-4f);
+    // Axes: L = max(N s, 2 |direction|) = max(2, 6) = 6, reaching 2 L = 12 each way.
+    const Segment zAxis = lines[5];
+    expectNear(zAxis.start, origin + Lumo::float3{0, 0, -12}, 1e-4f);
+    expectNear(zAxis.end, origin + Lumo::float3{0, 0, 12}, 1e-4f);
+    const Segment xAxis = lines[11];
+    expectNear(xAxis.start, origin + Lumo::float3{-12, 0, 0}, 1e-4f);
+    expectNear(xAxis.end, origin + Lumo::float3{12, 0, 0}, 1e-4f);
+}
+
+TEST_F(GridPlaneNodeTest, ZeroCellsLeaveOnlyPointsAndAxes)
+{
+    AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
+    grid->configureGrid({0, 0, 0}, {0.5f, 0, 0}, {0, 2, 0}, 1.0f, 0);
+    const std::vector<Segment> lines = segmentsOf(grid.get());
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].start, lines[0].end);
+    EXPECT_EQ(lines[2].start, lines[2].end);
+    // With no cells L = 2 |direction|: the axes are 8 |Y| = 16 and 8 |X| = 4 long.
+    EXPECT_NEAR(Lumo::length(lines[1].end - lines[1].start), 16.0f, 1e-4f);
+    EXPECT_NEAR(Lumo::length(lines[3].end - lines[3].start), 4.0f, 1e-4f);
+}
+
+TEST_F(GridPlaneNodeTest, RegeneratingKeepsColourAndReleasesOldLines)
+{
+    AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
+    const Lumo::vec4<float> green{0, 1, 0, 1};
+    grid->setColor(green);
+    const int nodesBefore = Kairn::Graphics::VyrGraphicsNode::NetObjectCount();
+    grid->configureGrid({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, 0.5f, 3);
+    // 44 old children gone, 4 * 3 + 4 = 16 new ones.
+    EXPECT_EQ(Kairn::Graphics::VyrGraphicsNode::NetObjectCount(), nodesBefore - 44 + 16);
+    grid->enumerateChildNodes([&](Kairn::Graphics::VyrGraphicsNode* child) { EXPECT_EQ(child->getColor(), green); });
+}
+
+TEST_F(GridPlaneNodeTest, RefusesDirectionlessOrNonFiniteConfigurations)
+{
+    AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
+    const float nan = std::nanf("");
+    grid->configureGrid({0, 0, 0}, {0, 0, 0}, {0, 1, 0}, 1.0f, 3);
+    grid->configureGrid({0, 0, 0}, {1, 0, 0}, {nan, 1, 0}, 1.0f, 3);
+    grid->configureGrid({nan, 0, 0}, {1, 0, 0}, {0, 1, 0}, 1.0f, 3);
+    grid->configureGrid({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, INFINITY, 3);
+    grid->configureGrid({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, 1.0f, 0x80000000u);
+    EXPECT_EQ(grid->childCount(), 44) << "the default grid stays";
+}

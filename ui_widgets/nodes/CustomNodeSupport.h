@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui_widgets/platform/host/Conversion.h"
+#include "ui_widgets/platform/host/Styles.h"
+#include "ui_widgets/platform/math/Intern.h"
+#include "ui_widgets/platform/math/Vec.h"
+#include "ui_widgets/platform/scene/IScene.h"
+#include "ui_widgets/platform/scene/SceneItemType.h"
+
+namespace Velto::UiWidget {
+
+// The second factory of every custom node: a node made and put into a scene in one call. Without a
+// scene nothing is made, so a caller never receives a node that no scene lists and nobody holds.
+template<class Node>
+Node* createNodeInScene(Kairn::Graphics::IScene* scene, Kairn::Graphics::SceneItemType type)
+{
+    if (!scene)
+        return nullptr;
+    Node* node = Node::createGraphicsNode();
+    node->addToScene(scene, type);
+    return node;
+}
+
+// The resting colour of the custom nodes.
+inline Lumo::vec4<float> widgetBlue()
+{
+    return Velto::Utilities::Conversion::ToColor4(Velto::Resource::Styles::Instance().Color3DWidgetBlue());
+}
+
+} // namespace Velto::UiWidget
