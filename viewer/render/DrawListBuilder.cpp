@@ -3,6 +3,8 @@
 #include "viewer/render/MatrixConversion.h"
 #include "viewer/render/NodeTessellator.h"
 
+#include "ui_widgets/platform/math/Matrix4.h"
+#include "ui_widgets/platform/scene/BillboardPlacement.h"
 #include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/IScene.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
@@ -11,7 +13,6 @@
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
-#include "ui_widgets/platform/scene/VyrGroupNode.h"
 #include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
 #include "ui_widgets/platform/scene/VyrPolylineNode.h"
@@ -26,6 +27,7 @@
 namespace Viewer {
 
 using namespace Kairn::Graphics;
+using Lumo::Objects::ADevMatrix;
 
 namespace {
 
@@ -42,11 +44,6 @@ int layerOf(SceneItemType type)
 QVector4D toQt(const Lumo::vec4<float>& colour)
 {
     return {colour.x, colour.y, colour.z, colour.w};
-}
-
-QVector3D toQt(const Lumo::float3& v)
-{
-    return {v.x, v.y, v.z};
 }
 
 float determinant3(const QMatrix4x4& m)
@@ -79,143 +76,90 @@ std::vector<DrawItem> DrawListBuilder::build()
     if (!scene)
         return {};
     for (const SceneItemType type : scene->itemTypes()) {
-        // A node's destruction takes it out of the list: walk a copy.
-        const std::vector<VyrGraphicsNode*> nodes = scene->nodes(type);
+        const std::vector<VyrGraphicsNode*>& nodes = scene->nodes(type);
         for (VyrGraphicsNode* node : nodes)
-            visit(node, layerOf(type), Placement{});
+            visit(node, layerOf(type), nullptr);
     }
     return std::move(m_items);
 }
 
-void DrawListBuilder::visit(VyrGraphicsNode* node, int layer, const Placement& parent)
+void DrawListBuilder::visit(VyrGraphicsNode* node, int layer, const ADevMatrix* parentTransform)
 {
     if (!node || !node->isVisible())
         return;
-    const Placement placement = placementOf(node, parent);
-    if (auto* withProxy = dynamic_cast<VyrGraphicsNodeWithProxy*>(node)) {
+    const ADevMatrix transform = placementOf(node, parentTransform);
+    if (auto* withProxy = static_cast<VyrGraphicsNodeWithProxy*>(node->GetInterface(VyrGraphicsNodeWithProxy::InterfaceID()))) {
         // Drawn as its main node; the proxy only catches picks.
-        visit(withProxy->getMainNode(), layer, placement);
+        visit(withProxy->getMainNode(), layer, &transform);
         return;
     }
-    bool hasSubNodes = false;
-    node->enumerateSubNodes([&](VyrGraphicsNode* child) {
-        hasSubNodes = true;
-        visit(child, layer, placement);
-    });
-    if (!hasSubNodes)
-        addLeaf(node, layer, placement);
+    addGeometry(node, layer, transform);
+    node->enumerateSubNodes([&](VyrGraphicsNode* child) { visit(child, layer, &transform); });
 }
 
-DrawListBuilder::Placement DrawListBuilder::placementOf(VyrGraphicsNode* node, const Placement& parent) const
+// The same placement as the pick walk of the point selection tools.
+ADevMatrix DrawListBuilder::placementOf(VyrGraphicsNode* node, const ADevMatrix* parentTransform) const
 {
-    const QMatrix4x4 pose = toQMatrix(node->getPoseMatrix());
-    if (parent.space == Placement::Space::Screen)
-        return {Placement::Space::Screen, parent.parentMatrix * pose};
-
-    const Lumo::Graphics::Billboard* billboard = node->getBillboard();
-    if (billboard && billboard->kind == 1) {
-        QPointF anchor;
-        if (billboard->useScreenPosition) {
-            const Lumo::vec2<float> screen = billboard->ScreenPosition;
-            anchor = QPointF(screen.x, screen.y);
-        } else {
-            // The anchor is a point of the parent's space (world space for a top-level node).
-            QVector3D world = toQt(billboard->AnchorPosition);
-            if (parent.space == Placement::Space::World)
-                world = parent.parentMatrix.map(world);
-            else if (const VyrGraphicsNode* frame = node->getParentNode())
-                world = toQMatrix(frame->getDrawTransform({})).map(world);
-            const Lumo::vec2<float> screen = m_camera.projectToScreen({world.x(), world.y(), world.z()});
-            anchor = QPointF(screen.x, screen.y);
-        }
-        const float factor = billboard->FixedScaleFactor;
-        QMatrix4x4 pixels = screenFrameAt(anchor);
-        pixels.scale(factor);
-        const Lumo::float3 scale = node->getScale();
-        if (billboard->keepUpright)
-            pixels.scale(scale.x, scale.y, scale.z);
-        else
-            pixels *= toQMatrix(node->getLocalMatrix());
-        return {Placement::Space::Screen, pixels};
+    ADevMatrix transform =
+        parentTransform ? ADevMatrix::Multiply(node->getPoseMatrix(), *parentTransform) : node->getPoseMatrix();
+    if (node->hasConstantScreenSize()) {
+        const Lumo::float3 anchor = transform.transformPoint(node->constantScreenSizeAnchor());
+        const float factor = node->constantScreenSizeScale(m_camera.pixelsPerWorldUnitAt(anchor));
+        transform = ADevMatrix::Multiply(transform, Kairn::Objects::Matrix4<float>::Scale({factor, factor, factor}, anchor));
     }
-
-    QMatrix4x4 world = parent.space == Placement::Space::World
-                           ? parent.parentMatrix * pose
-                           : toQMatrix(node->getDrawTransform(
-                                 [this](const Lumo::float3& p) { return m_camera.pixelsPerWorldUnitAt(p); }));
-    if (billboard && billboard->kind == 0)
-        return {Placement::Space::World, faceCamera(world)};
-    if (parent.space == Placement::Space::World)
-        return {Placement::Space::World, world};
-    return {Placement::Space::SceneTransform, world};
+    if (const Lumo::Graphics::Billboard* billboard = node->getBillboard())
+        transform = BillboardPlacement::apply(*billboard, transform, m_camera);
+    return transform;
 }
 
-QMatrix4x4 DrawListBuilder::faceCamera(const QMatrix4x4& worldFromLocal) const
-{
-    const QVector3D right = toQt(m_camera.right());
-    const QVector3D up = toQt(m_camera.up());
-    const QVector3D back = -toQt(m_camera.getViewDirection());
-    QMatrix4x4 facing = worldFromLocal;
-    facing.setColumn(0, QVector4D(right * worldFromLocal.column(0).toVector3D().length(), 0));
-    facing.setColumn(1, QVector4D(up * worldFromLocal.column(1).toVector3D().length(), 0));
-    facing.setColumn(2, QVector4D(back * worldFromLocal.column(2).toVector3D().length(), 0));
-    return facing;
-}
-
-// Pixel space around an anchor with local Y up the screen (pixel rows run down).
-QMatrix4x4 DrawListBuilder::screenFrameAt(const QPointF& pixel) const
-{
-    QMatrix4x4 frame;
-    frame.translate(static_cast<float>(pixel.x()), static_cast<float>(pixel.y()));
-    frame.scale(1.0f, -1.0f, 1.0f);
-    return frame;
-}
-
-void DrawListBuilder::addLeaf(VyrGraphicsNode* node, int layer, const Placement& placement)
+void DrawListBuilder::addGeometry(VyrGraphicsNode* node, int layer, const ADevMatrix& transform)
 {
     using Style = DrawItem::Style;
+    const QMatrix4x4 world = toQMatrix(transform);
     if (auto* text2d = dynamic_cast<VyrText2dNode*>(node)) {
-        Placement pixels = placement;
-        if (placement.space != Placement::Space::Screen) {
-            const QVector3D origin = placement.parentMatrix.map(QVector3D());
-            const Lumo::vec2<float> screen = m_camera.projectToScreen({origin.x(), origin.y(), origin.z()});
-            pixels = {Placement::Space::Screen, screenFrameAt(QPointF(screen.x, screen.y))};
-        }
+        const Lumo::vec2<float> corner = m_camera.projectToScreen(transform.transformPoint({}));
+        QMatrix4x4 pixels;
+        pixels.translate(corner.x, corner.y);
+        // Local Y up, pixel rows down.
+        pixels.scale(1.0f, -1.0f, 1.0f);
         const qreal ratio = m_devicePixelRatio;
         addItem(node, MainPart, Style::Text, [text2d, ratio] { return NodeTessellator::screenText(*text2d, ratio); },
-                layer, pixels);
+                layer, pixels, true);
     } else if (auto* text = dynamic_cast<VyrTextNode*>(node)) {
-        addItem(node, MainPart, Style::Text, [text] { return NodeTessellator::worldText(*text); }, layer, placement);
+        addItem(node, MainPart, Style::Text, [text] { return NodeTessellator::worldText(*text); }, layer, world, false);
     } else if (auto* mesh = dynamic_cast<VyrMeshNode*>(node)) {
         if (mesh->mesh())
             addItem(node, MainPart, Style::Solid, [mesh] { return NodeTessellator::mesh(*mesh->mesh()); }, layer,
-                    placement);
+                    world, false);
     } else if (auto* sphere = dynamic_cast<VyrSphereNode*>(node)) {
-        addItem(node, MainPart, Style::Solid, [sphere] { return NodeTessellator::sphere(*sphere); }, layer, placement);
+        addItem(node, MainPart, Style::Solid, [sphere] { return NodeTessellator::sphere(*sphere); }, layer, world,
+                false);
     } else if (auto* cone = dynamic_cast<VyrConeNode*>(node)) {
-        addItem(node, MainPart, Style::Solid, [cone] { return NodeTessellator::cone(*cone); }, layer, placement);
+        addItem(node, MainPart, Style::Solid, [cone] { return NodeTessellator::cone(*cone); }, layer, world, false);
     } else if (auto* cylinder = dynamic_cast<VyrCylinderNode*>(node)) {
         addItem(node, MainPart, Style::Solid, [cylinder] { return NodeTessellator::cylinder(*cylinder); }, layer,
-                placement);
+                world, false);
     } else if (auto* torus = dynamic_cast<VyrTorusNode*>(node)) {
-        addItem(node, MainPart, Style::Solid, [torus] { return NodeTessellator::torus(*torus); }, layer, placement);
+        addItem(node, MainPart, Style::Solid, [torus] { return NodeTessellator::torus(*torus); }, layer, world,
+                false);
     } else if (auto* circle = dynamic_cast<VyrCircleNode*>(node)) {
         addItem(node, MainPart, circle->isFillable() ? Style::Solid : Style::Line,
-                [circle] { return NodeTessellator::circle(*circle); }, layer, placement);
+                [circle] { return NodeTessellator::circle(*circle); }, layer, world, false);
     } else if (auto* segment = dynamic_cast<VyrLineSegmentNode*>(node)) {
         addItem(node, MainPart, Style::Line, [segment] { return NodeTessellator::lineSegment(*segment); }, layer,
-                placement);
+                world, false);
     } else if (auto* polyline = dynamic_cast<VyrPolylineNode*>(node)) {
         if (polyline->isFillable() && polyline->pointCount() >= 3)
             addItem(node, FillPart, Style::Solid, [polyline] { return NodeTessellator::polylineFill(*polyline); },
-                    layer, placement);
+                    layer, world, false);
         addItem(node, MainPart, Style::Line, [polyline] { return NodeTessellator::polylineOutline(*polyline); },
-                layer, placement);
+                layer, world, false);
     }
 }
 
 void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style style,
-                              const GeometryCache::ShapeMaker& makeShape, int layer, const Placement& placement)
+                              const GeometryCache::ShapeMaker& makeShape, int layer, const QMatrix4x4& worldFromLocal,
+                              bool inPixels)
 {
     DrawItem item;
     item.style = style;
@@ -234,18 +178,17 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
     item.geometry = entry.geometry.get();
     item.texture = entry.texture.get();
 
-    const bool onScreen = placement.space == Placement::Space::Screen;
-    if (onScreen) {
-        item.clipFromLocal = m_clipFromPixels * placement.parentMatrix;
-        item.viewFromLocal = placement.parentMatrix;
+    if (inPixels) {
+        item.clipFromLocal = m_clipFromPixels * worldFromLocal;
+        item.viewFromLocal = worldFromLocal;
         item.depth = 0.0f;
     } else {
-        item.clipFromLocal = m_clipFromWorld * placement.parentMatrix;
-        item.viewFromLocal = m_viewFromWorld * placement.parentMatrix;
+        item.clipFromLocal = m_clipFromWorld * worldFromLocal;
+        item.viewFromLocal = m_viewFromWorld * worldFromLocal;
         item.depth = -item.viewFromLocal.map(entry.geometry->boundsCenter()).z();
-        item.mirrored = determinant3(placement.parentMatrix) < 0.0f;
+        item.mirrored = determinant3(worldFromLocal) < 0.0f;
     }
-    item.lit = style == DrawItem::Style::Solid && node->isParticipatingInLighting() && !onScreen;
+    item.lit = style == DrawItem::Style::Solid && node->isParticipatingInLighting() && !inPixels;
     item.translucent = style == DrawItem::Style::Text || item.color.w() < 1.0f;
     if (style == DrawItem::Style::Line) {
         float weight = 1.0f;

@@ -3,6 +3,8 @@
 #include "viewer/render/DrawItem.h"
 #include "viewer/render/GeometryCache.h"
 
+#include "ui_widgets/platform/math/ADevMatrix.h"
+
 #include <QMatrix4x4>
 
 #include <vector>
@@ -15,16 +17,12 @@ class Viewport;
 
 namespace Viewer {
 
-// Walks a viewport's scene and turns every visible leaf node into draw items, with geometry from
-// the cache. Where a node is drawn:
-// - by default at its draw transform (the scene layer's full transform with constant screen size,
-//   the one picking uses);
-// - under a billboard of kind 0, the billboarded node keeps its origin and axis lengths and turns
-//   its X, Y and Z axes to the camera's right, up and backward; its subtree follows;
-// - under a billboard of kind 1, the subtree is laid out in pixels: one local unit is
-//   FixedScaleFactor pixels, local Y up the screen, around the projected anchor (or the
-//   billboard's screen position);
-// - 2D text always in pixels, its box's top-left corner at its origin's projection.
+// Walks a viewport's scene and turns every visible node with geometry into draw items, with
+// geometry from the cache. Each node is placed exactly as the point selection tools place it when
+// they pick: its pose followed by its parent's placement, scaled about its anchor for constant
+// screen size, then turned by its billboard (BillboardPlacement), so that what is drawn is what is
+// hit. A node with a proxy is drawn as its main node. 2D text is drawn in pixels, its box's
+// top-left corner at the projection of its origin.
 class DrawListBuilder
 {
 public:
@@ -33,22 +31,13 @@ public:
     std::vector<DrawItem> build();
 
 private:
-    // How a node's parent placed it: in the world (the scene's own transforms, or a frame a
-    // billboard replaced) or in screen pixels.
-    struct Placement
-    {
-        enum class Space { SceneTransform, World, Screen };
-        Space space = Space::SceneTransform;
-        QMatrix4x4 parentMatrix;
-    };
-
-    void visit(Kairn::Graphics::VyrGraphicsNode* node, int layer, const Placement& parent);
-    Placement placementOf(Kairn::Graphics::VyrGraphicsNode* node, const Placement& parent) const;
-    void addLeaf(Kairn::Graphics::VyrGraphicsNode* node, int layer, const Placement& placement);
+    void visit(Kairn::Graphics::VyrGraphicsNode* node, int layer, const Lumo::Objects::ADevMatrix* parentTransform);
+    Lumo::Objects::ADevMatrix placementOf(Kairn::Graphics::VyrGraphicsNode* node,
+                                          const Lumo::Objects::ADevMatrix* parentTransform) const;
+    void addGeometry(Kairn::Graphics::VyrGraphicsNode* node, int layer, const Lumo::Objects::ADevMatrix& transform);
     void addItem(Kairn::Graphics::VyrGraphicsNode* node, int part, DrawItem::Style style,
-                 const GeometryCache::ShapeMaker& makeShape, int layer, const Placement& placement);
-    QMatrix4x4 faceCamera(const QMatrix4x4& worldFromLocal) const;
-    QMatrix4x4 screenFrameAt(const QPointF& pixel) const;
+                 const GeometryCache::ShapeMaker& makeShape, int layer, const QMatrix4x4& worldFromLocal,
+                 bool inPixels);
 
     Kairn::Graphics::Viewport& m_viewport;
     const Kairn::Graphics::Camera& m_camera;
