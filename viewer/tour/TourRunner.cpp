@@ -98,7 +98,11 @@ bool TourRunner::tourEntry(int index)
 
     GalleryItem* item = m_window.currentItem();
     auto* widget = item ? qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource()) : nullptr;
-    const auto handle = widget ? HandleFinder(m_window.sceneView()->viewport()).findHandle(widget) : std::nullopt;
+    if (!widget) {
+        m_out << entry.name << ": shown (a scene node, nothing to drag)\n";
+        return true;
+    }
+    const auto handle = HandleFinder(m_window.sceneView()->viewport()).findHandle(widget);
     if (!handle) {
         m_out << entry.name << ": no handle to drag on screen\n";
         return false;
