@@ -1,0 +1,257 @@
+#include "tests/manipulators/translate/DragGeometry.h"
+#include "tests/support/InteractionHarness.h"
+#include "tests/support/LiveInstanceCheck.h"
+#include "tests/support/SignalLog.h"
+
+#include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/framework/Widget3DMouseEvent.h"
+#include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/platform/scene/SceneItemType.h"
+#include "ui_widgets/platform/scene/VyrScene.h"
+
+#include <QApplication>
+
+#include <cmath>
+#include <memory>
+
+using namespace TranslateTest;
+using Lumo::float3;
+using Lumo::Objects::ADevMatrix;
+using UiwTest::InteractionHarness;
+using UiwTest::LiveInstanceCheck;
+using UiwTest::SignalLog;
+using Velto::UiWidget::AxisTranslateWidget;
+
+namespace {
+
+float3 translationArgument(const SignalLog::Entry& entry)
+{
+    return qvariant_cast<float3>(entry.arguments.at(0));
+}
+
+float3 translationOf(const ADevMatrix& m)
+{
+    return {m.M41, m.M42, m.M43};
+}
+
+// A wandering mouse path around `start` that keeps well inside an 800 x 600 view.
+QPointF wander(const QPointF& start, int i)
+{
+    return start + QPointF(90 * std::sin(0.05 * i) + 25 * std::cos(0.17 * i) - 25, 70 * std::sin(0.03 * i) - 20 * std::sin(0.11 * i));
+}
+
+struct Arrow
+{
+    InteractionHarness harness;
+    AxisTranslateWidget* widget;
+    SignalLog log;
+
+    Arrow(const float3& eye, const float3& position, const float3& direction)
+    {
+        harness.camera()->lookAt(eye, position, {0, 1, 0});
+        widget = AxisTranslateWidget::createWidget3D(harness.handler(), Kairn::Graphics::SceneItemWidget);
+        widget->setDirection(direction);
+        widget->setPosition(position);
+        log.watch(widget, "a");
+    }
+    ~Arrow() { delete widget; }
+
+    QPointF screenOf(const float3& world) const { return harness.screenPoint(world); }
+    float3 underMouse(const QPointF& screen, const float3& axisPoint) const
+    {
+        return axisPointUnderMouse(*harness.camera(), screen, axisPoint, widget->getDirection());
+    }
+};
+
+struct TrackingCase
+{
+    const char* name;
+    float3 eye;
+    float3 position;
+    float3 direction;
+    float grabAlongAxis;
+};
+
+} // namespace
+
+// The grabbed point of the arrow stays where the axis passes closest to the mouse ray after
+// every move, the steps run along the axis and add up to the whole drag, and each step is
+// reported once by the widget's signal and once, as the same translation, by widgetTransform.
+TEST(AxisTranslateWidget, GrabbedPointFollowsTheMouseAlongTheAxis)
+{
+    const float3 oblique = Lumo::normalized(float3{1, 2, -1});
+    const TrackingCase cases[] = {
+        {"x axis seen from the front", {0, 0, 10}, {-1, 0.5f, 0}, {1, 0, 0}, 0.7f},
+        {"y axis seen from the right", {10, 1, 2}, {0, -1, 0.5f}, {0, 1, 0}, 0.5f},
+        {"z axis seen from above and behind", {3, 8, -6}, {0.5f, 0, -1}, {0, 0, 1}, 0.9f},
+        {"oblique axis seen from below", {-4, -7, 5}, {0.2f, 0.3f, -0.4f}, oblique, 1.0f},
+    };
+    for (const TrackingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        LiveInstanceCheck live;
+        {
+            Arrow arrow(c.eye, c.position, c.direction);
+            const int sceneNodes = arrow.harness.scene()->nodeCount();
+            const QPointF pressAt = arrow.screenOf(c.position + c.direction * c.grabAlongAxis);
+            const float3 grabbed = arrow.underMouse(pressAt, c.position);
+            ASSERT_TRUE(arrow.harness.pressAt(pressAt));
+
+            float3 total{};
+            for (int i = 1; i <= 120; ++i) {
+                const QPointF at = wander(pressAt, i);
+                arrow.harness.moveAt(at);
+                const auto& entries = arrow.log.entries();
+                ASSERT_EQ(entries.back().line, "a.widgetTransform");
+                const float3 step = translationArgument(entries[entries.size() - 2]);
+                EXPECT_TRUE(near(translationOf(qvariant_cast<ADevMatrix>(entries.back().arguments.at(0))), step, 0));
+                EXPECT_LT(Lumo::length(Lumo::cross(step, c.direction)), 1e-5f);
+                total = total + step;
+                ASSERT_TRUE(near(grabbed + total, arrow.underMouse(at, c.position), 2e-4f)) << "move " << i;
+            }
+            EXPECT_TRUE(near(arrow.widget->getPosition(), c.position + total, 1e-4f));
+            arrow.harness.releaseAt(wander(pressAt, 120));
+            EXPECT_EQ(arrow.harness.scene()->nodeCount(), sceneNodes);
+        }
+        EXPECT_TRUE(live.unchanged());
+    }
+}
+
+// Each step is the position still to reach minus the current one, so a step that was not applied
+// is carried into the next: by a static widget (every step is the whole drag so far), and by a
+// call that did not come through the handler.
+TEST(AxisTranslateWidget, UnappliedStepsAreCarriedIntoTheNext)
+{
+    const float3 start{-1, 0, 0}, axis{1, 0, 0};
+    {
+        Arrow arrow({2, 3, 10}, start, axis);
+        arrow.widget->setStatic(true);
+        const QPointF pressAt = arrow.screenOf({-0.3f, 0, 0});
+        const float3 grabbed = arrow.underMouse(pressAt, start);
+        arrow.harness.pressAt(pressAt);
+        for (int i = 1; i <= 10; ++i) {
+            const QPointF at = pressAt + QPointF(12 * i, 3 * i);
+            EXPECT_TRUE(arrow.harness.moveAt(at));
+            const float3 step = translationArgument(arrow.log.entries()[arrow.log.entries().size() - 2]);
+            EXPECT_TRUE(near(step, arrow.underMouse(at, start) - grabbed, 1e-4f)) << "move " << i;
+        }
+        EXPECT_TRUE(near(arrow.widget->getPosition(), start, 0));
+    }
+    {
+        Arrow arrow({2, 3, 10}, start, axis);
+        const QPointF pressAt = arrow.screenOf({-0.3f, 0, 0});
+        arrow.harness.pressAt(pressAt);
+        arrow.harness.moveAt(pressAt + QPointF(20, 0));
+        const float3 before = arrow.widget->getPosition();
+
+        const QPointF skipped = pressAt + QPointF(60, 5);
+        QMouseEvent direct(QEvent::MouseMove, skipped, skipped, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        const ADevMatrix unapplied = arrow.widget->mouseMove(Velto::UiWidget::Widget3DMouseEvent(&direct));
+        EXPECT_TRUE(near(arrow.widget->getPosition(), before, 0));
+
+        const QPointF next = pressAt + QPointF(90, -4);
+        arrow.harness.moveAt(next);
+        const float3 step = translationArgument(arrow.log.entries()[arrow.log.entries().size() - 2]);
+        // The step reaches from where the widget stood to where the mouse now wants it, which is
+        // the skipped step plus the motion from the skipped position on.
+        const float3 mouseMotion = arrow.underMouse(next, start) - arrow.underMouse(skipped, start);
+        EXPECT_TRUE(near(step, translationOf(unapplied) + mouseMotion, 1e-4f));
+    }
+}
+
+// Screen motion across the projected axis does not move the arrow: with an orthographic camera
+// anywhere, and with a perspective camera along the screen line through the eye's foot on the axis.
+TEST(AxisTranslateWidget, MotionAcrossTheAxisGivesNoStep)
+{
+    for (const bool orthographic : {true, false}) {
+        SCOPED_TRACE(orthographic ? "orthographic" : "perspective");
+        Arrow arrow({0, 0, 10}, {-0.5f, 0, 0}, {1, 0, 0});
+        if (orthographic)
+            arrow.harness.camera()->setOrthographic(6);
+        // Perspective: the eye sits above x = 0, so every ray through that screen column lies in
+        // the plane x = 0 and meets the axis there.
+        const QPointF pressAt = arrow.screenOf({orthographic ? 0.3f : 0.0f, 0, 0});
+        arrow.harness.pressAt(pressAt);
+        for (int i = 1; i <= 20; ++i) {
+            arrow.harness.moveAt(pressAt + QPointF(0, i % 2 ? 8 * i : -8 * i));
+            EXPECT_TRUE(near(arrow.widget->getPosition(), {-0.5f, 0, 0}, 1e-5f)) << "move " << i;
+        }
+        for (const SignalLog::Entry& entry : arrow.log.entries()) {
+            if (entry.line == "a.widgetSingleAxisTranslate") {
+                EXPECT_LT(Lumo::length(translationArgument(entry)), 1e-5f);
+            }
+        }
+    }
+}
+
+// The whole signal sequence of drags with the buttons a host sees.
+TEST(AxisTranslateWidget, ButtonsStartAndEndTheDrag)
+{
+    const float3 grab{0.4f, 0, 0};
+    auto moved = [](const Arrow& arrow) { return Lumo::length(arrow.widget->getPosition() - float3{-0.5f, 0, 0}) > 0.1f; };
+
+    {
+        SCOPED_TRACE("left button");
+        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
+        EXPECT_TRUE(arrow.harness.press(grab));
+        EXPECT_TRUE(arrow.harness.move(grab + float3{0.5f, 0.2f, 0}));
+        EXPECT_TRUE(arrow.harness.move(grab + float3{1, 0, 0}));
+        EXPECT_TRUE(arrow.harness.release(grab + float3{1, 0, 0}));
+        EXPECT_EQ(arrow.log.take(), QStringList({"a.widgetEntered", "a.widgetSelect", "a.widgetSingleAxisTranslate",
+                                                 "a.widgetTransform", "a.widgetSingleAxisTranslate",
+                                                 "a.widgetTransform", "a.widgetDeselect"}));
+        EXPECT_TRUE(near(arrow.widget->getPosition(), {0.5f, 0, 0}, 1e-4f));
+    }
+    {
+        SCOPED_TRACE("right button alone");
+        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
+        EXPECT_FALSE(arrow.harness.press(grab, Qt::RightButton));
+        EXPECT_FALSE(arrow.harness.move(grab + float3{1, 0, 0}));
+        EXPECT_FALSE(arrow.harness.release(grab + float3{1, 0, 0}, Qt::RightButton));
+        EXPECT_EQ(arrow.log.take(), QStringList({"a.widgetEntered", "a.widgetExited"}));
+        EXPECT_FALSE(moved(arrow));
+    }
+    {
+        SCOPED_TRACE("left and right held");
+        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
+        EXPECT_FALSE(arrow.harness.press(grab, Qt::RightButton));
+        EXPECT_TRUE(arrow.harness.press(grab, Qt::LeftButton));
+        EXPECT_EQ(arrow.harness.buttonsHeld(), Qt::LeftButton | Qt::RightButton);
+        EXPECT_TRUE(arrow.harness.move(grab + float3{1, 0, 0}));
+        EXPECT_EQ(arrow.log.take(), QStringList({"a.widgetEntered", "a.widgetSelect", "a.widgetSingleAxisTranslate",
+                                                 "a.widgetTransform"}));
+        EXPECT_TRUE(moved(arrow));
+    }
+    {
+        SCOPED_TRACE("a move without the left button ends the drag");
+        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
+        EXPECT_TRUE(arrow.harness.press(grab));
+        arrow.log.clear();
+        // The release happened outside the view: the next move arrives with no button held.
+        const QPointF away = arrow.screenOf(grab + float3{1, 0, 0});
+        QMouseEvent buttonless(QEvent::MouseMove, away, away, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(arrow.harness.view(), &buttonless);
+        EXPECT_FALSE(arrow.harness.results().back().consumed);
+        EXPECT_FALSE(arrow.harness.move(grab + float3{1.2f, 0, 0}));
+        EXPECT_TRUE(arrow.log.lines().isEmpty());
+        EXPECT_FALSE(moved(arrow));
+    }
+    {
+        SCOPED_TRACE("silenced");
+        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
+        arrow.widget->setSilenced(true);
+        arrow.harness.drag(grab, grab + float3{1, 0, 0}, 4);
+        EXPECT_TRUE(arrow.log.lines().isEmpty());
+        EXPECT_TRUE(near(arrow.widget->getPosition(), {0.5f, 0, 0}, 1e-4f));
+    }
+}
+
+TEST(AxisTranslateWidget, MovesAndReleasesWithoutADragGiveNoStep)
+{
+    Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
+    const QPointF at = arrow.screenOf({0.2f, 0, 0});
+    QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    EXPECT_TRUE(arrow.widget->mouseMove(Velto::UiWidget::Widget3DMouseEvent(&move)).IsIdentity());
+    EXPECT_TRUE(arrow.widget->mouseUp(Velto::UiWidget::Widget3DMouseEvent(&release)).IsIdentity());
+    EXPECT_TRUE(arrow.log.lines().isEmpty());
+}

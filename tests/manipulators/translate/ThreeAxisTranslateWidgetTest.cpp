@@ -1,0 +1,115 @@
+#include "tests/manipulators/translate/DragGeometry.h"
+#include "tests/support/InteractionHarness.h"
+#include "tests/support/LiveInstanceCheck.h"
+#include "tests/support/SignalLog.h"
+
+#include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/framework/Widget3DGroup.h"
+#include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
+#include "ui_widgets/platform/scene/SceneItemType.h"
+
+#include <memory>
+
+using namespace TranslateTest;
+using Lumo::float3;
+using UiwTest::InteractionHarness;
+using UiwTest::LiveInstanceCheck;
+using UiwTest::SignalLog;
+using Velto::UiWidget::AxisTranslateWidget;
+using Velto::UiWidget::ThreeAxisTranslateWidget;
+
+namespace {
+
+struct Tool
+{
+    InteractionHarness harness;
+    std::unique_ptr<ThreeAxisTranslateWidget> widget{
+        ThreeAxisTranslateWidget::createWidget3D(harness.handler(), Kairn::Graphics::SceneItemWidget)};
+
+    Tool() { harness.camera()->lookAt({4, 3, 10}, {0, 0, 0}, {0, 1, 0}); }
+    AxisTranslateWidget* arrow(int i) const { return widget->getAxisTranslateWidget(i); }
+};
+
+const float3 axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+
+} // namespace
+
+// Each arrow's step reaches the host once, unchanged, under the composite's signal, between the
+// arrow's own emission and the handler's widgetTransform of the composite.
+TEST(ThreeAxisTranslateWidget, ReemitsEachArrowStepOnceUnchanged)
+{
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        Tool tool;
+        SignalLog log;
+        log.watch(tool.widget.get(), "tool");
+        log.watch(tool.arrow(i), "arrow");
+        const float3 grab = axes[i] * 0.6f;
+        const float3 target = grab + axes[i] * 0.8f;
+        tool.harness.drag(grab, target, 3);
+
+        // The composite connected to the arrow in init(), before the log did, so its re-emission
+        // is recorded first; both happen inside the arrow's emission, before the step returns.
+        QStringList expected{"tool.widgetEntered", "tool.widgetSelect"};
+        for (int move = 0; move < 3; ++move)
+            expected << "tool.widgetThreeAxisTranslate" << "arrow.widgetSingleAxisTranslate" << "tool.widgetTransform";
+        expected << "tool.widgetDeselect";
+        EXPECT_EQ(log.lines(), expected);
+
+        const auto& entries = log.entries();
+        for (size_t e = 2; e + 1 < entries.size(); e += 3)
+            EXPECT_EQ(qvariant_cast<float3>(entries[e + 1].arguments.at(0)),
+                      qvariant_cast<float3>(entries[e].arguments.at(0)));
+        EXPECT_TRUE(near(tool.widget->getPosition(), axes[i] * 0.8f, 1e-4f));
+    }
+}
+
+// A step moves all three arrows with the composite; a deformable composite moves only the arrow
+// that is dragged.
+TEST(ThreeAxisTranslateWidget, ArrowsTravelTogetherUnlessDeformable)
+{
+    LiveInstanceCheck live;
+    for (const bool deformable : {false, true}) {
+        SCOPED_TRACE(deformable ? "deformable" : "rigid");
+        Tool tool;
+        tool.widget->setDeformable(deformable);
+        const float3 drag{0, 0.7f, 0};
+        tool.harness.drag({0, 0.6f, 0}, float3{0, 0.6f, 0} + drag, 5);
+        for (int i = 0; i < 3; ++i) {
+            const bool follows = !deformable || i == 1;
+            EXPECT_TRUE(near(tool.arrow(i)->getPosition(), follows ? drag : float3{}, 1e-4f)) << "arrow " << i;
+            EXPECT_TRUE(near(tool.arrow(i)->getDirection(), axes[i], 1e-6f)) << "arrow " << i;
+        }
+    }
+    EXPECT_TRUE(live.unchanged());
+}
+
+// The arrows come in the order X, Y, Z with their resting colours; indices count arrows only,
+// and arrows the host adds later continue the count.
+TEST(ThreeAxisTranslateWidget, IndexedAccessCountsOnlyArrows)
+{
+    Tool tool;
+    // rgba(112, 173, 193), rgba(255, 170, 89), rgba(158, 192, 152), all opaque.
+    const Lumo::vec4<float> resting[] = {{112 / 255.f, 173 / 255.f, 193 / 255.f, 1},
+                                          {255 / 255.f, 170 / 255.f, 89 / 255.f, 1},
+                                          {158 / 255.f, 192 / 255.f, 152 / 255.f, 1}};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_NE(tool.arrow(i), nullptr);
+        EXPECT_TRUE(near(tool.arrow(i)->getDirection(), axes[i], 1e-6f));
+        const Lumo::vec4<float> colour = tool.arrow(i)->getColor();
+        EXPECT_LT(Lumo::length(colour - resting[i]), 1e-6f) << "arrow " << i;
+        EXPECT_EQ(tool.arrow(i)->getWidgetEventHandler(), tool.harness.handler());
+        EXPECT_EQ(tool.arrow(i)->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
+    }
+    EXPECT_EQ(tool.arrow(3), nullptr);
+    EXPECT_EQ(tool.arrow(-1), nullptr);
+
+    auto* handler = tool.harness.handler();
+    tool.widget->addWidget(Velto::UiWidget::Widget3DGroup::createWidget3D(handler, Kairn::Graphics::SceneItemWidget));
+    EXPECT_EQ(tool.arrow(3), nullptr);
+    auto* extra = AxisTranslateWidget::createWidget3D(handler, Kairn::Graphics::SceneItemWidget);
+    tool.widget->addWidget(extra);
+    EXPECT_EQ(tool.arrow(3), extra);
+    EXPECT_EQ(tool.arrow(4), nullptr);
+}
