@@ -1,0 +1,91 @@
+#include "tests/manipulators/rotate/RotateTestSupport.h"
+#include "ui_widgets/platform/math/GrabDirection.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Kairn::Objects;
+using namespace Kairn::Objects::Projection;
+using RotateTest::near;
+
+TEST(GrabDirectionTest, RingPlaneAndSphereDirections)
+{
+    // A ring of radius 2 about (1, 1, 1) in the plane z = 1, a sphere of radius 2 about the same
+    // centre. Rays come from above (z = 9) straight down unless a row says otherwise.
+    const Vector3<float> center(1, 1, 1);
+    const Circle3<float> ring(center, {0, 0, 1}, 2);
+    const Vector3<float> down(0, 0, -1);
+    const float s = float(1 / std::sqrt(2.0));
+
+    struct Row
+    {
+        const char* name;
+        Ray3<float> ray;
+        Vector3<float> ringDirection;
+        Vector3<float> planeDirection;
+        Vector3<float> sphereDirection;
+    };
+    // Above (4, 1): ring and plane give +X; the ray misses the sphere (3 > 2), see below.
+    // Above (2, 2): ring and plane give (1, 1)/sqrt(2), and the ray enters the sphere at height
+    // sqrt(4 - 2) over the centre, so the sphere direction is (1, 1, sqrt(2)) / 2.
+    const Row rows[] = {
+        {"beside the ring", {{4, 1, 9}, down}, {1, 0, 0}, {1, 0, 0}, {}},
+        {"inside the ring", {{2, 2, 9}, down}, {s, s, 0}, {s, s, 0}, {0.5f, 0.5f, s}},
+    };
+    for (const Row& row : rows) {
+        Vector3<float> out;
+        EXPECT_TRUE(directionToRingPoint(row.ray, ring, out)) << row.name;
+        EXPECT_TRUE(near(out, row.ringDirection)) << row.name;
+        EXPECT_TRUE(directionToPlanePoint(row.ray, center, {0, 0, 1}, out)) << row.name;
+        EXPECT_TRUE(near(out, row.planeDirection)) << row.name;
+    }
+    Vector3<float> out(7, 7, 7);
+    EXPECT_FALSE(directionToSpherePoint(rows[0].ray, center, 2, out));
+    EXPECT_EQ(out, Vector3<float>(7, 7, 7));
+    EXPECT_TRUE(directionToSpherePoint(rows[1].ray, center, 2, out));
+    EXPECT_TRUE(near(out, rows[1].sphereDirection));
+}
+
+TEST(GrabDirectionTest, NoDirectionLeavesTheOutputAlone)
+{
+    const Vector3<float> center(0, 0, 0);
+    const Vector3<float> untouched(7, 7, 7);
+    struct Row
+    {
+        const char* name;
+        bool found;
+        Vector3<float> out;
+    };
+    auto run = [&](const char* name, auto&& call) {
+        Vector3<float> out = untouched;
+        const bool found = call(out);
+        return Row{name, found, out};
+    };
+    const Row rows[] = {
+        run("plane seen edge-on", [&](Vector3<float>& out) {
+            return directionToPlanePoint(Ray3<float>({0, -5, 0}, {0, 1, 0}), center, {0, 0, 1}, out);
+        }),
+        run("plane behind the eye", [&](Vector3<float>& out) {
+            return directionToPlanePoint(Ray3<float>({0, 0, 5}, {0, 0, 1}), center, {0, 0, 1}, out);
+        }),
+        run("plane crossed at its centre", [&](Vector3<float>& out) {
+            return directionToPlanePoint(Ray3<float>({0, 0, 5}, {0, 0, -1}), center, {0, 0, 1}, out);
+        }),
+        run("ring of radius 0", [&](Vector3<float>& out) {
+            return directionToRingPoint(Ray3<float>({1, 0, 5}, {0, 0, -1}), Circle3<float>(center, {0, 0, 1}, 0), out);
+        }),
+        run("zero ray direction", [&](Vector3<float>& out) {
+            return directionToRingPoint(Ray3<float>({1, 0, 5}, {0, 0, 0}), Circle3<float>(center, {0, 0, 1}, 1), out);
+        }),
+        run("sphere behind the eye", [&](Vector3<float>& out) {
+            return directionToSpherePoint(Ray3<float>({0, 0, 5}, {0, 0, 1}), center, 1, out);
+        }),
+    };
+    for (const Row& row : rows) {
+        EXPECT_FALSE(row.found) << row.name;
+        EXPECT_EQ(row.out, untouched) << row.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include "tests/manipulators/rotate/RotateTestSupport.h"
+#include "tests/support/InteractionHarness.h"
+#include "tests/support/LiveInstanceCheck.h"
+#include "ui_widgets/manipulators/PlaneRotateWidget.h"
+#include "ui_widgets/nodes/VyrMarginTextNode.h"
+#include "ui_widgets/platform/scene/Camera.h"
+#include "ui_widgets/platform/scene/VyrCircleNode.h"
+#include "ui_widgets/platform/scene/VyrGroupNode.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace RotateTest;
+using Lumo::float3;
+using UiwTest::InteractionHarness;
+using UiwTest::SignalLog;
+using Velto::UiWidget::PlaneRotateWidget;
+using Velto::UiWidget::VyrMarginTextNode;
+
+namespace {
+
+// A tilt ring of radius 1 about the origin in the XY plane. Seen from the side the tilt plane
+// through the eye would be edge-on, so the camera looks down at it obliquely.
+class PlaneRotateWidgetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        live.track<VyrMarginTextNode>("VyrMarginTextNode");
+        h.camera()->lookAt({4, -6, 7}, {0, 0, 0}, {0, 0, 1});
+        tilt.reset(PlaneRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+        tilt->setIndicatorColor(indicatorColor);
+        log.watch(tilt.get(), "tilt");
+    }
+
+    void TearDown() override
+    {
+        tilt.reset();
+        EXPECT_TRUE(live.unchanged());
+    }
+
+    Kairn::Graphics::VyrCircleNode* indicator() const
+    {
+        const auto circles = overlayNodes<Kairn::Graphics::VyrCircleNode>(h.scene());
+        return circles.size() == 1 ? circles.front() : nullptr;
+    }
+
+    std::wstring labelText() const
+    {
+        const auto labels = overlayNodes<VyrMarginTextNode>(h.scene());
+        return labels.size() == 1 ? std::wstring(labels.front()->getText()) : std::wstring();
+    }
+
+    const Lumo::vec4<float> indicatorColor{1.0f, 0.5f, 0.0f, 1.0f};
+    const float3 away{3, 3, 0};
+    UiwTest::LiveInstanceCheck live;
+    InteractionHarness h;
+    SignalLog log;
+    std::unique_ptr<PlaneRotateWidget> tilt;
+};
+
+TEST_F(PlaneRotateWidgetTest, HoverShowsAnIndicatorThroughTheHoveredPoint)
+{
+    const UiwTest::LiveInstanceCheck beforeHover;
+    for (double degrees : {0.0, 90.0, 200.0}) {
+        h.move(onXYRing(degrees));
+        Kairn::Graphics::VyrCircleNode* circle = indicator();
+        ASSERT_NE(circle, nullptr) << degrees;
+        // Perpendicular to the ring (its normal is the ring's tangent, hovered point x +Z), about
+        // the same centre with radius 1, so it passes through the hovered point.
+        const float3 tangent = Lumo::cross(onXYRing(degrees), float3{0, 0, 1});
+        EXPECT_TRUE(near(circle->getZDirection(), tangent, 1e-4f)) << degrees;
+        EXPECT_TRUE(near(circle->getPosition(), {0, 0, 0})) << degrees;
+        EXPECT_EQ(circle->getRadius(), 1.0f);
+        EXPECT_EQ(circle->getColor(), indicatorColor);
+    }
+    h.move(away);
+    EXPECT_TRUE(overlayNodes<Kairn::Graphics::VyrGraphicsNode>(h.scene()).empty());
+    EXPECT_TRUE(beforeHover.unchanged());
+}
+
+TEST_F(PlaneRotateWidgetTest, DragTiltsAboutTheTangentAtTheGrabbedPoint)
+{
+    UiwTest::LiveInstanceCheck beforePress;
+    beforePress.track<VyrMarginTextNode>("VyrMarginTextNode");
+    EXPECT_TRUE(h.press(onXYRing(0)));
+    // Indicator, axis lines, arrow head and label.
+    EXPECT_EQ(overlayNodes<Kairn::Graphics::VyrGraphicsNode>(h.scene()).size(), 4u);
+    EXPECT_EQ(labelText(), L"0.0");
+    log.clear();
+
+    // The grabbed point (1, 0, 0) is pulled up in the XZ plane by 5 degrees a move.
+    const float3 x{1, 0, 0};
+    const float3 z{0, 0, 1};
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_TRUE(h.move(onCircle(5 * i, x, z)));
+    const auto steps = entriesOf(log, "tilt.widgetPlaneRotate");
+    ASSERT_EQ(steps.size(), 6u);
+    for (const SignalLog::Entry& step : steps) {
+        EXPECT_NEAR(angleOf(step), radians(5), 1e-4);
+        // Turning +X toward +Z is a turn about -Y, the tangent (1, 0, 0) x (0, 0, 1).
+        EXPECT_TRUE(near(lineOf(step).Direction(), {0, -1, 0}, 1e-4f));
+        EXPECT_TRUE(near(lineOf(step).Point(), {0, 0, 0}));
+    }
+    // The ring's normal tipped away from the grabbed point: +Z turned 30 degrees about -Y.
+    EXPECT_TRUE(near(tilt->getDirection(), onCircle(30, z, -x), 1e-4f));
+    EXPECT_EQ(labelText(), L"30.0");
+    const auto groups = overlayNodes<Kairn::Graphics::VyrGroupNode>(h.scene());
+    bool arrowAtGrab = false;
+    for (Kairn::Graphics::VyrGroupNode* group : groups)
+        arrowAtGrab = arrowAtGrab || near(group->getPosition(), onCircle(30, x, z), 1e-4f);
+    EXPECT_TRUE(arrowAtGrab);
+
+    h.release(onCircle(30, x, z));
+    EXPECT_TRUE(overlayNodes<Kairn::Graphics::VyrGraphicsNode>(h.scene()).empty());
+    EXPECT_TRUE(beforePress.unchanged());
+}
+
+TEST_F(PlaneRotateWidgetTest, LabelStartsAtZeroOnEveryPressAndTracksTheSign)
+{
+    const float3 x{1, 0, 0};
+    const float3 z{0, 0, 1};
+    h.press(onXYRing(0));
+    h.move(onCircle(10, x, z));
+    h.release(onCircle(10, x, z));
+    h.move(away);
+    tilt->setDirection({0, 0, 1});
+
+    h.press(onXYRing(0));
+    EXPECT_EQ(labelText(), L"0.0");
+    // Pushing the grabbed point down turns about +Y: the label counts negative.
+    h.move(onCircle(-10, x, z));
+    EXPECT_EQ(labelText(), L"-10.0");
+    h.release(onCircle(-10, x, z));
+}
+
+TEST_F(PlaneRotateWidgetTest, SilencedTiltStillTurns)
+{
+    tilt->setSilenced(true);
+    h.press(onXYRing(0));
+    EXPECT_TRUE(h.move(onCircle(20, {1, 0, 0}, {0, 0, 1})));
+    h.release(onCircle(20, {1, 0, 0}, {0, 0, 1}));
+    EXPECT_TRUE(log.lines().isEmpty());
+    EXPECT_TRUE(near(tilt->getDirection(), onCircle(20, {0, 0, 1}, {-1, 0, 0}), 1e-4f));
+}
+
+} // namespace
