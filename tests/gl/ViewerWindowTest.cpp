@@ -11,6 +11,7 @@
 #include "viewer/render/SceneRenderer.h"
 
 #include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/manipulators/AxisTranslateWidget.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNode.h"
 
 #include <QApplication>
@@ -47,12 +48,18 @@ protected:
         window.show();
         QApplication::processEvents();
         window.resetCamera();
-        window.showEntry(Viewer::GalleryRegistry::indexOf(QStringLiteral("FreeMoveHandleWidget")));
-        widget = qobject_cast<FreeMoveHandleWidget*>(window.currentItem()->signalSource());
+        widget = show<FreeMoveHandleWidget>(QStringLiteral("FreeMoveHandleWidget"));
         ASSERT_NE(widget, nullptr);
         // Unlit, the ball shows its colour exactly.
         for (Kairn::Graphics::VyrGraphicsNode* node : widget->getGraphicsNodes())
             node->participateInLighting(false);
+    }
+
+    template<class Widget>
+    Widget* show(const QString& entry)
+    {
+        window.showEntry(Viewer::GalleryRegistry::indexOf(entry));
+        return window.currentItem() ? qobject_cast<Widget*>(window.currentItem()->signalSource()) : nullptr;
     }
 
     QPointF projected(const Lumo::float3& world)
@@ -133,6 +140,49 @@ TEST_F(ViewerWindowTest, DraggingTheHandleMovesTheModelByTheReportedTranslation)
     const QPointF end = projected(widget->getPosition());
     EXPECT_GT(QLineF(start, end).length(), 0.5 * QLineF(QPointF(), travel).length());
     EXPECT_TRUE(sameColour(pixelAt(end), toQColor(widget->getInactiveColor())));
+}
+
+TEST_F(ViewerWindowTest, AxisTranslateArrowIsDrawnHighlightedAndDraggedWithTheModel)
+{
+    auto* arrow = show<Velto::UiWidget::AxisTranslateWidget>(QStringLiteral("AxisTranslateWidget"));
+    ASSERT_NE(arrow, nullptr);
+    // Small enough that its head stays in view while it is dragged up.
+    arrow->setScale(0.5f);
+    // The unlit cone head spans z = 1 .. 1.15 of the arrow's frame; 0.04 above its base, on the
+    // axis, the ray from the camera above meets the cone's side, 0.055 from a rim it never leaves.
+    const Lumo::float3 headPoint = arrow->getPosition() + arrow->getDirection() * (1.04f * arrow->getScale());
+    const QPointF head = projected(headPoint);
+    EXPECT_TRUE(sameColour(pixelAt(head), toQColor(arrow->getInactiveColor())));
+
+    send(QEvent::MouseMove, head, Qt::NoButton, Qt::NoButton);
+    ASSERT_EQ(window.eventHandler()->getHoveredWidget(), arrow);
+    EXPECT_TRUE(sameColour(pixelAt(head), toQColor(arrow->getHighlightColor())));
+
+    QSignalSpy reported(arrow, &Velto::UiWidget::AxisTranslateWidget::widgetSingleAxisTranslate);
+    const Lumo::float3 modelBefore = window.model().origin();
+    const Lumo::float3 arrowBefore = arrow->getPosition();
+    send(QEvent::MouseButtonPress, head, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 6; ++step)
+        send(QEvent::MouseMove, head + QPointF(0.0, -4.0 * step), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, head + QPointF(0.0, -24.0), Qt::LeftButton, Qt::NoButton);
+
+    ASSERT_GT(reported.count(), 0);
+    Lumo::float3 total{};
+    for (const QList<QVariant>& arguments : reported)
+        total = total + qvariant_cast<Lumo::float3>(arguments.at(0));
+    // Model and arrow went the same way, and only along the arrow's axis.
+    const Lumo::float3 moved = window.model().origin() - modelBefore;
+    const Lumo::float3 arrowMoved = arrow->getPosition() - arrowBefore;
+    for (const auto& [actual, name] : {std::pair{moved, "model"}, std::pair{arrowMoved, "arrow"}}) {
+        EXPECT_NEAR(actual.x, total.x, 1e-4f) << name;
+        EXPECT_NEAR(actual.y, total.y, 1e-4f) << name;
+        EXPECT_NEAR(actual.z, total.z, 1e-4f) << name;
+    }
+    EXPECT_NEAR(Lumo::length(Lumo::cross(total, arrow->getDirection())), 0.0f, 1e-4f);
+    EXPECT_GT(Lumo::length(total), 0.05f);
+    // Drawn where it went, its resting colour back after the release.
+    const QPointF headAfter = projected(arrow->getPosition() + arrow->getDirection() * (1.04f * arrow->getScale()));
+    EXPECT_TRUE(sameColour(pixelAt(headAfter), toQColor(arrow->getInactiveColor())));
 }
 
 TEST_F(ViewerWindowTest, CameraNavigationRunsOnlyWhenNoWidgetTakesTheEvent)

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Viewer {
@@ -106,22 +107,25 @@ void ModelController::scale(float factor)
     transformBy(Kairn::Objects::Matrix4<float>::Scale({factor, factor, factor}, center()));
 }
 
-void ModelController::scaleAxes(float factor, const Lumo::float3& axis)
+void ModelController::beginDrag()
 {
-    // Stretch by `factor` along the unit axis, leave the perpendicular directions alone:
-    // S = I + (factor - 1) a a^T, about the centre.
-    const Lumo::float3 a = Lumo::normalized(axis);
-    if (a == Lumo::float3{})
+    m_factorSincePress = 1.0f;
+}
+
+void ModelController::scaleSincePress(float factor, const Lumo::float3& anchor)
+{
+    // A factor of 0 would flatten the model for good: keep a sliver of it.
+    const float wanted = std::max(factor, 0.01f);
+    if (!std::isfinite(wanted) || !Lumo::isFinite(anchor))
         return;
-    ADevMatrix stretch;
-    const float k = factor - 1.0f;
-    const float c[3] = {a.x, a.y, a.z};
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column)
-            stretch.set(row, column, (row == column ? 1.0f : 0.0f) + k * c[row] * c[column]);
-    const Lumo::float3 pivot = center();
-    transformBy(ADevMatrix::Multiply(ADevMatrix::Multiply(ADevMatrix::Translation(-pivot), stretch),
-                                     ADevMatrix::Translation(pivot)));
+    const float step = wanted / m_factorSincePress;
+    m_factorSincePress = wanted;
+    transformBy(Kairn::Objects::Matrix4<float>::Scale({step, step, step}, anchor));
+}
+
+void ModelController::notifyChanged()
+{
+    emit changed();
 }
 
 void ModelController::transformBy(const ADevMatrix& step)

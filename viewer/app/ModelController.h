@@ -59,10 +59,15 @@ public slots:
     void rotate(float radians, const Lumo::Objects::XLine<float>& line);
     // Uniform scale about the model's centre.
     void scale(float factor);
-    // A scale along one axis through the model's centre: `factors` per world axis.
-    void scaleAxes(float factor, const Lumo::float3& axis);
     // A whole step in world space (W := W . step).
     void transformBy(const Lumo::Objects::ADevMatrix& step);
+    // Starts a drag for widgets that report a factor relative to the press (the scale widget).
+    void beginDrag();
+    // Uniform scale about `anchor` so that the model is `factor` times its size at the press.
+    void scaleSincePress(float factor, const Lumo::float3& anchor);
+    // Tells the view that the model changed behind the controller's back (a widget that rescales
+    // its target object itself).
+    void notifyChanged();
 
 signals:
     // After every change of pose or mesh.
@@ -74,6 +79,8 @@ private:
     Kairn::Graphics::VyrMeshNode* m_node = nullptr;
     std::unique_ptr<Kairn::Objects::SceneObjectNode> m_sceneObject;
     QString m_name;
+    // The factor already applied since the press, for scaleSincePress.
+    float m_factorSincePress = 1.0f;
 };
 
 } // namespace Viewer

@@ -6,6 +6,21 @@
 #include "viewer/gallery/SettingsForm.h"
 #include "viewer/gallery/WidgetGalleryItem.h"
 
+#include "ui_widgets/annotation/CameraWidget.h"
+#include "ui_widgets/annotation/CoordinateGridWidget.h"
+#include "ui_widgets/annotation/DialogWidget.h"
+#include "ui_widgets/annotation/DimensionBoundingBoxWidget.h"
+#include "ui_widgets/manipulators/AxisRotateWidget.h"
+#include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/manipulators/GimbalWidget.h"
+#include "ui_widgets/manipulators/PlaneRotateWidget.h"
+#include "ui_widgets/manipulators/RingAxisTranslateWidget.h"
+#include "ui_widgets/manipulators/ScaleWidget.h"
+#include "ui_widgets/manipulators/SphereRotateWidget.h"
+#include "ui_widgets/manipulators/TargetScaleWidget.h"
+#include "ui_widgets/manipulators/ThreeAxisRotateWidget.h"
+#include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
+#include "ui_widgets/manipulators/TriadWidget.h"
 #include "ui_widgets/nodes/CoordinateAxesNode.h"
 #include "ui_widgets/nodes/VyrArrowNode.h"
 #include "ui_widgets/nodes/VyrBoxNode.h"
@@ -13,6 +28,11 @@
 #include "ui_widgets/nodes/VyrHollowPlaneNode.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
+#include "ui_widgets/platform/scene/SceneObjectNode.h"
+#include "ui_widgets/platform/scene/VyrMeshNode.h"
+#include "ui_widgets/tracking/MouseTrackingWidget.h"
+#include "ui_widgets/tracking/SurfaceTrackingWidget.h"
+#include "ui_widgets/tracking/SurveyPointWidget.h"
 
 namespace Viewer {
 
@@ -27,16 +47,32 @@ QString classNameOf()
 }
 
 // A widget class created through its factory on the widget layer, placed on the model, with its
-// result signals connected to the model.
+// result signals connected to the model; `setup` adds what the class needs beyond that.
 template<class Widget>
 GalleryEntry widgetEntry(const QString& category, const QString& description, std::vector<ModelBinding> bindings,
-                         WidgetGalleryItem::ExtraSettings extraSettings = {}, QPointF tourDrag = {70.0, -45.0})
+                         std::function<void(Widget*, const GalleryContext&)> setup = {},
+                         std::function<void(Widget*, const GalleryContext&, SettingsForm&)> settings = {})
 {
+    WidgetGalleryItem::Setup itemSetup;
+    if (setup)
+        itemSetup = [setup](Velto::UiWidget::IWidget3D* widget, const GalleryContext& context) {
+            setup(static_cast<Widget*>(widget), context);
+        };
+    WidgetGalleryItem::ExtraSettings itemSettings;
+    if (settings)
+        itemSettings = [settings](Velto::UiWidget::IWidget3D* widget, const GalleryContext& context,
+                                  SettingsForm& form) { settings(static_cast<Widget*>(widget), context, form); };
     return {classNameOf<Widget>(), category, description,
             [=](const GalleryContext& context) -> std::unique_ptr<GalleryItem> {
                 auto* widget = Widget::createWidget3D(context.handler, Kairn::Graphics::SceneItemWidget);
-                return std::make_unique<WidgetGalleryItem>(context, widget, bindings, extraSettings, tourDrag);
+                return std::make_unique<WidgetGalleryItem>(context, widget, bindings, itemSetup, itemSettings);
             }};
+}
+
+// The model's world bounds.
+Kairn::Objects::Box<double> modelBounds(const GalleryContext& context)
+{
+    return context.model ? context.model->node()->getPosedBounds() : Kairn::Objects::Box<double>();
 }
 
 // A composite node of the library made with its factory, placed by `place` for the model (its
@@ -64,7 +100,108 @@ GalleryEntry nodeEntry(const QString& name, const QString& description,
 std::vector<GalleryEntry> makeEntries()
 {
     using namespace Velto::UiWidget;
+    const QString manipulators = QObject::tr("Manipulators");
+    const QString composites = QObject::tr("Composite manipulators");
+    const QString tracking = QObject::tr("Tracking");
+    const QString annotation = QObject::tr("Annotation");
+    const ModelBinding translation{SIGNAL(widgetSingleAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))};
     return {
+        widgetEntry<AxisTranslateWidget>(manipulators, QObject::tr("An arrow dragged along its axis."),
+                                         {translation}),
+        widgetEntry<AxisRotateWidget>(
+            manipulators, QObject::tr("A ring turned about its axis; shows the angle, snaps with a ratchet."),
+            {{SIGNAL(widgetSingleAxisRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<PlaneRotateWidget>(
+            manipulators, QObject::tr("A ring that tilts its plane about the tangent at the grab point."),
+            {{SIGNAL(widgetPlaneRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<SphereRotateWidget>(
+            manipulators, QObject::tr("A trackball: drag on the sphere to turn freely."),
+            {{SIGNAL(widgetSphereRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<ScaleWidget>(
+            manipulators, QObject::tr("A double cone dragged along its axis scales about the anchor (the model's centre)."),
+            {{SIGNAL(widgetSingleAxisScale(float, Lumo::float3)), SLOT(scaleSincePress(float, Lumo::float3))}},
+            [](ScaleWidget* widget, const GalleryContext& context) {
+                const Lumo::float3 centre = context.model->center();
+                widget->setScale(0.3f * context.model->radius());
+                widget->setPosition(centre + Lumo::float3{0, 0, 0.8f * context.model->radius()});
+                widget->setAnchor(centre);
+            }),
+        widgetEntry<TargetScaleWidget>(
+            manipulators, QObject::tr("A handle on the model's extent that rescales the model itself."),
+            {{SIGNAL(widgetScale()), SLOT(notifyChanged())}},
+            [](TargetScaleWidget* widget, const GalleryContext& context) {
+                widget->setScale(0.15f * context.model->radius());
+                widget->setTargetObject(context.model->sceneObject());
+            }),
+        widgetEntry<RingAxisTranslateWidget>(
+            manipulators, QObject::tr("A ring dragged along its axis."),
+            {{SIGNAL(widgetTransform(Lumo::Objects::ADevMatrix)), SLOT(transformBy(Lumo::Objects::ADevMatrix))}}),
+        widgetEntry<ThreeAxisTranslateWidget>(
+            composites, QObject::tr("Three coloured arrows: drag any of them along its axis."),
+            {{SIGNAL(widgetThreeAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
+        widgetEntry<ThreeAxisRotateWidget>(
+            composites, QObject::tr("Three rings: turn about X, Y or Z."),
+            {{SIGNAL(widgetThreeAxisRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<GimbalWidget>(
+            composites, QObject::tr("A three-ring frame inside an outer ring that turn independently."),
+            {{SIGNAL(widgetAxisRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<TriadWidget>(
+            composites, QObject::tr("Rotation rings and translation arrows as one tool."),
+            {{SIGNAL(widgetTriadRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))},
+             {SIGNAL(widgetTriadTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
+        widgetEntry<MouseTrackingWidget>(
+            tracking, QObject::tr("A marker that follows the mouse in the plane facing you; the model goes along."),
+            {{SIGNAL(widgetTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
+        widgetEntry<SurfaceTrackingWidget>(
+            tracking, QObject::tr("A marker that slides over the model's surface and turns to its normal."), {}),
+        widgetEntry<SurveyPointWidget>(
+            tracking, QObject::tr("A labelled survey point on the model."), {},
+            [](SurveyPointWidget* widget, const GalleryContext& context) {
+                widget->setScale(0.3f * context.model->radius());
+                widget->setLabel(L"P1");
+            }),
+        widgetEntry<DimensionBoundingBoxWidget>(
+            annotation, QObject::tr("The model's bounding box with its three lengths."), {},
+            [](DimensionBoundingBoxWidget* widget, const GalleryContext& context) {
+                widget->updateToBox(modelBounds(context), Zel::Common::UnitType(19), 0.0);
+            },
+            [](DimensionBoundingBoxWidget* widget, const GalleryContext& context, SettingsForm& form) {
+                // World units are millimetres; the labels show them in the chosen unit.
+                static const Zel::Common::UnitType units[] = {Zel::Common::UnitType(19), Zel::Common::UnitType(7),
+                                                              Zel::Common::UnitType(6), Zel::Common::UnitType(1)};
+                form.addChoice(QObject::tr("Unit"),
+                               {QObject::tr("millimetre"), QObject::tr("centimetre"), QObject::tr("inch"),
+                                QObject::tr("metre")},
+                               0, [widget, context](int index) {
+                                   widget->updateToBox(modelBounds(context), units[std::clamp(index, 0, 3)], 0.0);
+                               });
+            }),
+        widgetEntry<CoordinateGridWidget>(
+            annotation, QObject::tr("A coordinate grid through the model's centre."), {},
+            [](CoordinateGridWidget* widget, const GalleryContext& context) {
+                widget->setCoordinateSystem(context.model->center(), {1, 0, 0}, {0, 1, 0});
+            }),
+        widgetEntry<CameraWidget>(
+            annotation, QObject::tr("A camera marker looking at the model; a click reports it."), {},
+            [](CameraWidget* widget, const GalleryContext& context) {
+                const float r = context.model->radius();
+                widget->setScale(0.4f * r);
+                widget->setPosition(context.model->center() + Lumo::float3{-0.9f * r, -0.9f * r, 0.5f * r});
+                widget->setDirection(Lumo::normalized(Lumo::float3{0.9f, 0.9f, -0.5f}));
+            }),
+        widgetEntry<DialogWidget>(
+            annotation, QObject::tr("A sphere that opens a form on double-click; the fields are the model's."), {},
+            [](DialogWidget* widget, const GalleryContext& context) {
+                widget->setScale(0.1f * context.model->radius());
+                widget->setField(QObject::tr("Model"), context.model->modelName());
+                widget->setField(QObject::tr("Triangles"), QString::number(context.model->triangleCount()));
+            }),
         widgetEntry<FreeMoveHandleWidget>(
             QObject::tr("Host examples"),
             QObject::tr("A ball the host wrote itself: drag it in the plane facing you and the model follows."),

@@ -12,19 +12,24 @@
 namespace Viewer {
 
 WidgetGalleryItem::WidgetGalleryItem(const GalleryContext& context, Velto::UiWidget::IWidget3D* widget,
-                                     const std::vector<ModelBinding>& bindings, ExtraSettings extraSettings,
-                                     QPointF tourDrag)
+                                     const std::vector<ModelBinding>& bindings, const Setup& setup,
+                                     ExtraSettings extraSettings, QPointF tourDrag)
     : m_context(context)
     , m_widget(widget)
+    , m_setup(setup)
     , m_extraSettings(std::move(extraSettings))
     , m_tourDrag(tourDrag)
 {
     if (!m_widget)
         return;
+    // A widget comes out of its factory in whatever colour its nodes have: the host puts it at rest.
+    m_widget->resetColor();
     placeOnModel();
-    if (m_context.model)
-        for (const ModelBinding& binding : bindings)
-            QObject::connect(m_widget, binding.signal, m_context.model, binding.slot);
+    if (!m_context.model)
+        return;
+    QObject::connect(m_widget, SIGNAL(widgetSelect(QMouseEvent)), m_context.model, SLOT(beginDrag()));
+    for (const ModelBinding& binding : bindings)
+        QObject::connect(m_widget, binding.signal, m_context.model, binding.slot);
 }
 
 WidgetGalleryItem::~WidgetGalleryItem()
@@ -48,6 +53,8 @@ void WidgetGalleryItem::placeOnModel()
         return;
     m_widget->setPosition(m_context.model->center());
     m_widget->setScale(fittedScale());
+    if (m_setup)
+        m_setup(m_widget, m_context);
 }
 
 void WidgetGalleryItem::addSettings(SettingsForm& form)
@@ -85,7 +92,7 @@ void WidgetGalleryItem::addSettings(SettingsForm& form)
                    }));
     form.addButton(QObject::tr("Place on model"), [this] { placeOnModel(); });
     if (m_extraSettings)
-        m_extraSettings(widget, form);
+        m_extraSettings(widget, m_context, form);
 }
 
 } // namespace Viewer

@@ -23,17 +23,19 @@ struct ModelBinding
 };
 
 // A widget of the library placed at the model's centre, sized to the model, with its result
-// signals connected to the model. Its settings offer what every widget has (interactive,
+// signals connected to the model (and its press to the model's start of a drag). Its settings offer what every widget has (interactive,
 // visible, static, silenced, transparency, scale, direction, constant screen size) and whatever
 // the entry adds. The item owns the widget.
 class WidgetGalleryItem : public GalleryItem
 {
 public:
-    using ExtraSettings = std::function<void(Velto::UiWidget::IWidget3D*, SettingsForm&)>;
+    using ExtraSettings = std::function<void(Velto::UiWidget::IWidget3D*, const GalleryContext&, SettingsForm&)>;
+    // Runs after the widget is placed on the model: what a class needs beyond the common pose.
+    using Setup = std::function<void(Velto::UiWidget::IWidget3D*, const GalleryContext&)>;
 
     WidgetGalleryItem(const GalleryContext& context, Velto::UiWidget::IWidget3D* widget,
-                      const std::vector<ModelBinding>& bindings, ExtraSettings extraSettings = {},
-                      QPointF tourDrag = {70.0, -45.0});
+                      const std::vector<ModelBinding>& bindings, const Setup& setup = {},
+                      ExtraSettings extraSettings = {}, QPointF tourDrag = {70.0, -45.0});
     ~WidgetGalleryItem() override;
 
     QObject* signalSource() const override;
@@ -49,6 +51,7 @@ private:
 
     GalleryContext m_context;
     QPointer<Velto::UiWidget::IWidget3D> m_widget;
+    Setup m_setup;
     ExtraSettings m_extraSettings;
     QPointF m_tourDrag;
 };

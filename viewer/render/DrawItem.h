@@ -23,6 +23,9 @@ struct DrawItem
     QVector4D color{1, 1, 1, 1};
     QVector4D backgroundColor{0, 0, 0, 0};
     bool lit = false;
+    // A flat fill (disc, polygon) that often lies on another surface, such as the base of a cone:
+    // it is pulled a little toward the eye so that it wins instead of flickering against it.
+    bool flatFill = false;
     // The local frame is mirrored (negative determinant), which turns the winding around.
     bool mirrored = false;
     // Device pixels.

@@ -189,6 +189,8 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
         item.mirrored = determinant3(worldFromLocal) < 0.0f;
     }
     item.lit = style == DrawItem::Style::Solid && node->isParticipatingInLighting() && !inPixels;
+    item.flatFill = style == DrawItem::Style::Solid
+                    && (part == FillPart || dynamic_cast<VyrCircleNode*>(node) != nullptr);
     item.translucent = style == DrawItem::Style::Text || item.color.w() < 1.0f;
     if (style == DrawItem::Style::Line) {
         float weight = 1.0f;

@@ -233,7 +233,12 @@ void SceneRenderer::draw(const DrawItem& item)
         break;
     }
     }
+    if (item.flatFill) {
+        glEnable(GL_POLYGON_OFFSET_FILL);
+        glPolygonOffset(-1.0f, -2.0f);
+    }
     item.geometry->draw(*this);
+    glDisable(GL_POLYGON_OFFSET_FILL);
     ++m_lastFrame.drawCalls;
 }
 

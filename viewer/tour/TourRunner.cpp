@@ -9,10 +9,14 @@
 #include "viewer/tour/HandleFinder.h"
 
 #include "ui_widgets/framework/IWidget3D.h"
+#include "ui_widgets/platform/scene/VyrMeshNode.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
 
 #include <sys/resource.h>
 
@@ -42,6 +46,25 @@ double processCpuMilliseconds()
 QString vectorText(const Lumo::float3& v)
 {
     return QStringLiteral("(%1, %2, %3)").arg(v.x, 0, 'f', 3).arg(v.y, 0, 'f', 3).arg(v.z, 0, 'f', 3);
+}
+
+// How the model's transform changed: the step S with before . S = after, told as the move of
+// the origin, the angle of its rotation and its uniform scale.
+QString describeChange(const Lumo::Objects::ADevMatrix& before, const Lumo::Objects::ADevMatrix& after)
+{
+    using Lumo::Objects::ADevMatrix;
+    const ADevMatrix step = ADevMatrix::Multiply(ADevMatrix::Invert(before), after);
+    const Lumo::float3 moved = after.transformPoint({}) - before.transformPoint({});
+    const float determinant = step.M11 * (step.M22 * step.M33 - step.M23 * step.M32)
+                              - step.M12 * (step.M21 * step.M33 - step.M23 * step.M31)
+                              + step.M13 * (step.M21 * step.M32 - step.M22 * step.M31);
+    const float scale = std::cbrt(determinant);
+    const float cosine = scale != 0.0f ? ((step.M11 + step.M22 + step.M33) / scale - 1.0f) / 2.0f : 1.0f;
+    const float degrees = std::acos(std::clamp(cosine, -1.0f, 1.0f)) * 180.0f / 3.14159265f;
+    return QStringLiteral("model moved by %1, turned by %2 degrees, scaled by %3")
+        .arg(vectorText(moved))
+        .arg(degrees, 0, 'f', 1)
+        .arg(scale, 0, 'f', 3);
 }
 
 } // namespace
@@ -108,7 +131,7 @@ bool TourRunner::tourEntry(int index)
         return false;
     }
 
-    const Lumo::float3 before = m_window.model().origin();
+    const Lumo::Objects::ADevMatrix before = m_window.model().node()->getFullTransform();
     const int logBefore = m_window.logLineCount();
     sendMouse(QEvent::MouseMove, *handle, Qt::NoButton, Qt::NoButton);
     snapshot(prefix + QStringLiteral("-2-hover"));
@@ -124,9 +147,8 @@ bool TourRunner::tourEntry(int index)
     snapshot(prefix + QStringLiteral("-4-released"));
 
     m_out << entry.name << ": dragged from (" << handle->x() << ", " << handle->y() << ") by (" << travel.x()
-          << ", " << travel.y() << ") px; model origin " << vectorText(before) << " -> "
-          << vectorText(m_window.model().origin()) << "; " << (m_window.logLineCount() - logBefore)
-          << " signals logged\n";
+          << ", " << travel.y() << ") px; " << describeChange(before, m_window.model().node()->getFullTransform())
+          << "; " << (m_window.logLineCount() - logBefore) << " signals logged\n";
     return true;
 }
 
