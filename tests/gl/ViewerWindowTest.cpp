@@ -2,6 +2,7 @@
 // screen where it is drawn, highlighted on hover, and dragged with real mouse events on the 3D
 // view so that the model moves by exactly what the widget reported.
 
+#include "viewer/app/CameraStatusListener.h"
 #include "viewer/app/MainWindow.h"
 #include "viewer/app/ModelController.h"
 #include "viewer/app/SceneView.h"
@@ -194,12 +195,15 @@ TEST_F(ViewerWindowTest, CameraNavigationRunsOnlyWhenNoWidgetTakesTheEvent)
     send(QEvent::MouseButtonRelease, handle + QPointF(30, 0), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(window.sceneView()->camera().eye(), eyeBefore);
 
-    // A drag over empty space orbits the camera.
+    // A drag over empty space orbits the camera, as one operation its listeners hear about.
+    const int operationsBefore = window.cameraListener().finishedOperations();
     const QPointF empty(20, 20);
     send(QEvent::MouseButtonPress, empty, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, empty + QPointF(15, 0), Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseMove, empty + QPointF(30, 0), Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, empty + QPointF(30, 0), Qt::LeftButton, Qt::NoButton);
     EXPECT_NE(window.sceneView()->camera().eye(), eyeBefore);
+    EXPECT_EQ(window.cameraListener().finishedOperations(), operationsBefore + 1);
 }
 
 } // namespace

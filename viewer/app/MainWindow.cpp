@@ -22,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QTextBlock>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -227,11 +226,6 @@ void MainWindow::appendLog(const QString& line)
 int MainWindow::logLineCount() const
 {
     return m_log ? m_log->document()->blockCount() : 0;
-}
-
-QString MainWindow::lastLogLine() const
-{
-    return m_log ? m_log->document()->lastBlock().text() : QString();
 }
 
 } // namespace Viewer

@@ -50,7 +50,7 @@ public:
     void resetCamera();
 
     int logLineCount() const;
-    QString lastLogLine() const;
+    const CameraStatusListener& cameraListener() const { return *m_cameraListener; }
 
 private:
     void buildMenus();

@@ -28,8 +28,6 @@ public:
     QObject* signalSource() const override { return nullptr; }
     void addSettings(SettingsForm& form) override;
 
-    Kairn::Graphics::VyrGraphicsNode* node() const { return m_node; }
-
 private:
     Kairn::Graphics::VyrGraphicsNode* m_node;
     ExtraSettings m_extraSettings;

@@ -42,11 +42,9 @@ public:
     void addSettings(SettingsForm& form) override;
     QPointF tourDrag() const override { return m_tourDrag; }
 
-    Velto::UiWidget::IWidget3D* widget() const { return m_widget; }
+private:
     // The widget's scale that fits the model: its unit-sized handles reach out past the model.
     float fittedScale() const;
-
-private:
     void placeOnModel();
 
     GalleryContext m_context;

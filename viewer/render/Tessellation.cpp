@@ -23,15 +23,6 @@ void Tessellation::addSegment(std::uint32_t a, std::uint32_t b)
     m_indices.insert(m_indices.end(), {a, b});
 }
 
-void Tessellation::append(const Tessellation& other)
-{
-    const auto offset = static_cast<std::uint32_t>(vertexCount());
-    m_vertices.insert(m_vertices.end(), other.m_vertices.begin(), other.m_vertices.end());
-    m_indices.reserve(m_indices.size() + other.m_indices.size());
-    for (const auto index : other.m_indices)
-        m_indices.push_back(index + offset);
-}
-
 QVector3D Tessellation::position(std::size_t vertex) const
 {
     const float* v = m_vertices.data() + vertex * FloatsPerVertex;

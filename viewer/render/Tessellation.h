@@ -34,8 +34,6 @@ public:
                             const QVector2D& textureCoordinate = {});
     void addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c);
     void addSegment(std::uint32_t a, std::uint32_t b);
-    // Appends another tessellation of the same primitive, its indices shifted past ours.
-    void append(const Tessellation& other);
 
     const std::vector<float>& vertices() const { return m_vertices; }
     const std::vector<std::uint32_t>& indices() const { return m_indices; }
