@@ -131,6 +131,7 @@ void MainWindow::buildDocks()
     m_description->setWordWrap(true);
     galleryLayout->addWidget(m_gallery, 1);
     galleryLayout->addWidget(m_description);
+    galleryPanel->setMinimumWidth(230);
     galleryDock->setWidget(galleryPanel);
     addDockWidget(Qt::LeftDockWidgetArea, galleryDock);
 
@@ -141,6 +142,7 @@ void MainWindow::buildDocks()
     m_settingsHost = new QWidget;
     m_settingsLayout = new QFormLayout(m_settingsHost);
     scroll->setWidget(m_settingsHost);
+    scroll->setMinimumWidth(300);
     settingsDock->setWidget(scroll);
     addDockWidget(Qt::RightDockWidgetArea, settingsDock);
 
@@ -173,10 +175,23 @@ void MainWindow::showEntry(int index)
             m_recorder->watch(m_item->signalSource());
         if (m_description)
             m_description->setText(entry.description);
+        selectInGallery(index);
         appendLog(tr("-- %1 placed on the model").arg(entry.name));
     }
     rebuildSettings();
     m_view->update();
+}
+
+void MainWindow::selectInGallery(int index)
+{
+    if (!m_gallery)
+        return;
+    const QSignalBlocker blocker(m_gallery);
+    for (int row = 0; row < m_gallery->count(); ++row) {
+        const QVariant entry = m_gallery->item(row)->data(Qt::UserRole);
+        if (entry.isValid() && entry.toInt() == index)
+            m_gallery->setCurrentRow(row);
+    }
 }
 
 void MainWindow::rebuildSettings()

@@ -56,6 +56,8 @@ private:
     void buildMenus();
     void buildDocks();
     void rebuildSettings();
+    // Marks the entry's row without showing it again.
+    void selectInGallery(int index);
     void appendLog(const QString& line);
 
     SceneView* m_view = nullptr;

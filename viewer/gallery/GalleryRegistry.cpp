@@ -106,12 +106,26 @@ std::vector<GalleryEntry> makeEntries()
     const QString annotation = QObject::tr("Annotation");
     const ModelBinding translation{SIGNAL(widgetSingleAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))};
     return {
-        widgetEntry<AxisTranslateWidget>(manipulators, QObject::tr("An arrow dragged along its axis."),
-                                         {translation}),
+        widgetEntry<AxisTranslateWidget>(
+            manipulators, QObject::tr("An arrow dragged along its axis."), {translation}, {},
+            [](AxisTranslateWidget* widget, const GalleryContext&, SettingsForm& form) {
+                form.addCheckBox(QObject::tr("Move along the axis"), widget->isMovingAlongAxis(),
+                                 [widget](bool on) { widget->setMoveAlongAxis(on); });
+            }),
         widgetEntry<AxisRotateWidget>(
             manipulators, QObject::tr("A ring turned about its axis; shows the angle, snaps with a ratchet."),
             {{SIGNAL(widgetSingleAxisRotate(float, Lumo::Objects::XLine<float>)),
-              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}},
+            {},
+            [](AxisRotateWidget* widget, const GalleryContext&, SettingsForm& form) {
+                form.addCheckBox(QObject::tr("Show the angle"), widget->isDisplayingAngle(),
+                                 [widget](bool on) { widget->setDisplayAngle(on); });
+                form.addCheckBox(QObject::tr("Ratchet"), true, [widget](bool on) { widget->setUseRatchet(on); });
+                form.addCheckBox(QObject::tr("Ratchet snaps back"), widget->hasRatchetSnapback(),
+                                 [widget](bool on) { widget->setRatchetSnapback(on); });
+                form.addNumber(QObject::tr("Angle step (degrees)"), 0.1, 90.0, widget->getAngleStep(), 1.0,
+                               [widget](double degrees) { widget->setAngleStep(degrees); });
+            }),
         widgetEntry<PlaneRotateWidget>(
             manipulators, QObject::tr("A ring that tilts its plane about the tangent at the grab point."),
             {{SIGNAL(widgetPlaneRotate(float, Lumo::Objects::XLine<float>)),
@@ -145,7 +159,12 @@ std::vector<GalleryEntry> makeEntries()
         widgetEntry<ThreeAxisRotateWidget>(
             composites, QObject::tr("Three rings: turn about X, Y or Z."),
             {{SIGNAL(widgetThreeAxisRotate(float, Lumo::Objects::XLine<float>)),
-              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}},
+            {},
+            [](ThreeAxisRotateWidget* widget, const GalleryContext&, SettingsForm& form) {
+                form.addCheckBox(QObject::tr("Show the angles"), true, [widget](bool on) { widget->setDisplayAngle(on); });
+                form.addCheckBox(QObject::tr("Ratchets"), true, [widget](bool on) { widget->setUseRatchet(on); });
+            }),
         widgetEntry<GimbalWidget>(
             composites, QObject::tr("A three-ring frame inside an outer ring that turn independently."),
             {{SIGNAL(widgetAxisRotate(float, Lumo::Objects::XLine<float>)),
@@ -175,6 +194,8 @@ std::vector<GalleryEntry> makeEntries()
                 // World units are millimetres; the labels show them in the chosen unit.
                 static const Zel::Common::UnitType units[] = {Zel::Common::UnitType(19), Zel::Common::UnitType(7),
                                                               Zel::Common::UnitType(6), Zel::Common::UnitType(1)};
+                form.addNumber(QObject::tr("Label size"), 0.1, 10.0, 1.0, 0.1,
+                               [widget](double scale) { widget->setTextScale(static_cast<float>(scale)); });
                 form.addChoice(QObject::tr("Unit"),
                                {QObject::tr("millimetre"), QObject::tr("centimetre"), QObject::tr("inch"),
                                 QObject::tr("metre")},

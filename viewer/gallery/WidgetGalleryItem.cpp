@@ -4,6 +4,7 @@
 #include "viewer/gallery/SettingsForm.h"
 
 #include "ui_widgets/framework/IWidget3D.h"
+#include "ui_widgets/framework/Widget3DGroup.h"
 
 #include <QObject>
 
@@ -44,7 +45,7 @@ QObject* WidgetGalleryItem::signalSource() const
 
 float WidgetGalleryItem::fittedScale() const
 {
-    return m_context.model ? std::max(0.05f, 0.75f * m_context.model->radius()) : 1.0f;
+    return m_context.model ? std::max(0.05f, 0.6f * m_context.model->radius()) : 1.0f;
 }
 
 void WidgetGalleryItem::placeOnModel()
@@ -90,6 +91,11 @@ void WidgetGalleryItem::addSettings(SettingsForm& form)
                    onWidget([](IWidget3D* w, double pixels) {
                        w->setScreenSize(static_cast<int>(pixels), pixels > 0.0 ? 1.0f : 0.0f);
                    }));
+    if (auto* group = qobject_cast<Velto::UiWidget::Widget3DGroup*>(widget.data()))
+        form.addCheckBox(QObject::tr("Deformable (children move alone)"), group->isDeformable(),
+                         onWidget([](IWidget3D* w, bool on) {
+                             static_cast<Velto::UiWidget::Widget3DGroup*>(w)->setDeformable(on);
+                         }));
     form.addButton(QObject::tr("Place on model"), [this] { placeOnModel(); });
     if (m_extraSettings)
         m_extraSettings(widget, m_context, form);

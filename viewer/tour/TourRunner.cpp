@@ -98,11 +98,25 @@ int TourRunner::run()
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
         tourEntry(i);
 
-    m_window.showEntry(0);
+    // The whole window as a user first sees it, then the 3D view back at the timed size.
+    view->setMinimumSize(FrameWidth / 2, FrameHeight / 2);
+    view->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_window.resize(WindowWidth, WindowHeight);
+    m_window.model().resetPose();
+    m_window.showEntry(GalleryRegistry::indexOf(WindowEntry));
     m_window.resetCamera();
+    QApplication::processEvents();
+    dragShownWidget([](const QString&) {});
     const QString windowPicture = m_directory.filePath(QStringLiteral("window.png"));
     if (m_window.grab().save(windowPicture))
         ++m_pictures;
+    else
+        m_failed = true;
+    view->setFixedSize(FrameWidth, FrameHeight);
+    m_window.model().resetPose();
+    m_window.showEntry(0);
+    QApplication::processEvents();
+    m_window.resetCamera();
     timeFrames();
 
     m_out << "Wrote " << m_pictures << " pictures to " << m_directory.absolutePath() << "\n";
@@ -120,36 +134,43 @@ bool TourRunner::tourEntry(int index)
     snapshot(prefix + QStringLiteral("-1-placed"));
 
     GalleryItem* item = m_window.currentItem();
-    auto* widget = item ? qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource()) : nullptr;
-    if (!widget) {
+    if (!item || !qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource())) {
         m_out << entry.name << ": shown (a scene node, nothing to drag)\n";
         return true;
     }
-    const auto handle = HandleFinder(m_window.sceneView()->viewport()).findHandle(widget);
+    const Lumo::Objects::ADevMatrix before = m_window.model().node()->getFullTransform();
+    const int logBefore = m_window.logLineCount();
+    const auto handle = dragShownWidget(
+        [&](const QString& step) { snapshot(prefix + QLatin1Char('-') + step); });
     if (!handle) {
         m_out << entry.name << ": no handle to drag on screen\n";
         return false;
     }
-
-    const Lumo::Objects::ADevMatrix before = m_window.model().node()->getFullTransform();
-    const int logBefore = m_window.logLineCount();
-    sendMouse(QEvent::MouseMove, *handle, Qt::NoButton, Qt::NoButton);
-    snapshot(prefix + QStringLiteral("-2-hover"));
-
-    sendMouse(QEvent::MouseButtonPress, *handle, Qt::LeftButton, Qt::LeftButton);
     const QPointF travel = item->tourDrag();
-    for (int step = 1; step <= DragSteps; ++step) {
-        sendMouse(QEvent::MouseMove, *handle + travel * (double(step) / DragSteps), Qt::NoButton, Qt::LeftButton);
-        if (step == DragSteps)
-            snapshot(prefix + QStringLiteral("-3-drag"));
-    }
-    sendMouse(QEvent::MouseButtonRelease, *handle + travel, Qt::LeftButton, Qt::NoButton);
-    snapshot(prefix + QStringLiteral("-4-released"));
-
     m_out << entry.name << ": dragged from (" << handle->x() << ", " << handle->y() << ") by (" << travel.x()
           << ", " << travel.y() << ") px; " << describeChange(before, m_window.model().node()->getFullTransform())
           << "; " << (m_window.logLineCount() - logBefore) << " signals logged\n";
     return true;
+}
+
+std::optional<QPointF> TourRunner::dragShownWidget(const std::function<void(const QString&)>& picture)
+{
+    GalleryItem* item = m_window.currentItem();
+    auto* widget = item ? qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource()) : nullptr;
+    const auto handle =
+        widget ? HandleFinder(m_window.sceneView()->viewport()).findHandle(widget) : std::optional<QPointF>();
+    if (!handle)
+        return handle;
+    sendMouse(QEvent::MouseMove, *handle, Qt::NoButton, Qt::NoButton);
+    picture(QStringLiteral("2-hover"));
+    sendMouse(QEvent::MouseButtonPress, *handle, Qt::LeftButton, Qt::LeftButton);
+    const QPointF travel = item->tourDrag();
+    for (int step = 1; step <= DragSteps; ++step)
+        sendMouse(QEvent::MouseMove, *handle + travel * (double(step) / DragSteps), Qt::NoButton, Qt::LeftButton);
+    picture(QStringLiteral("3-drag"));
+    sendMouse(QEvent::MouseButtonRelease, *handle + travel, Qt::LeftButton, Qt::NoButton);
+    picture(QStringLiteral("4-released"));
+    return handle;
 }
 
 bool TourRunner::snapshot(const QString& name)

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QTextStream>
 
+#include <functional>
+#include <optional>
+
 namespace Viewer {
 
 class MainWindow;
@@ -23,11 +26,18 @@ public:
 
     static constexpr int FrameWidth = 1280;
     static constexpr int FrameHeight = 800;
+    static constexpr int WindowWidth = 1400;
+    static constexpr int WindowHeight = 860;
     static constexpr int TimedFrames = 30;
     static constexpr int DragSteps = 12;
+    // The widget shown in the picture of the whole window.
+    static constexpr const char* WindowEntry = "ThreeAxisRotateWidget";
 
 private:
     bool tourEntry(int index);
+    // Hovers a handle of the widget shown, drags it by the item's tour travel and releases it;
+    // `picture` is called after the hover, the drag and the release. The handle, or none.
+    std::optional<QPointF> dragShownWidget(const std::function<void(const QString&)>& picture);
     bool snapshot(const QString& name);
     void timeFrames();
     void sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons);
