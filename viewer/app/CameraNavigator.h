@@ -26,8 +26,6 @@ public:
     bool release();
     bool wheel(const QWheelEvent& event);
 
-    bool isDragging() const { return m_mode != Mode::None; }
-
     // Radians of orbit per pixel of mouse travel.
     static constexpr float OrbitPerPixel = 0.008f;
     // Zoom factor per pixel of right-button travel, and per wheel notch (120 units).

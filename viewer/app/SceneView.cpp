@@ -107,9 +107,10 @@ void SceneView::mouseMoveEvent(QMouseEvent* event)
 void SceneView::mouseReleaseEvent(QMouseEvent* event)
 {
     syncViewportToWidget();
-    const bool consumed = m_responder && m_responder->mouseRelease(event);
-    if (!consumed || m_navigator.isDragging())
-        m_navigator.release();
+    if (m_responder)
+        m_responder->mouseRelease(event);
+    // A navigation drag began on a press no widget took; its release ends it either way.
+    m_navigator.release();
     update();
 }
 

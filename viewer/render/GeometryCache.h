@@ -14,7 +14,9 @@ namespace Viewer {
 
 // GPU geometry per scene node, kept across frames. An entry is made again only when the node's
 // shape revision differs from the one it was made for; entries of nodes that a frame did not draw
-// are dropped at the end of that frame, so a destroyed node leaves nothing behind.
+// are dropped at the end of that frame, so a destroyed node leaves nothing behind. Revisions are
+// unique across all nodes, so a new node that happens to get a freed node's address never
+// matches the old entry.
 // Every call needs the OpenGL context that owns the geometry to be current.
 class GeometryCache
 {

@@ -38,7 +38,6 @@ public:
     const std::vector<float>& vertices() const { return m_vertices; }
     const std::vector<std::uint32_t>& indices() const { return m_indices; }
     std::size_t vertexCount() const { return m_vertices.size() / FloatsPerVertex; }
-    bool isEmpty() const { return m_indices.empty(); }
     QVector3D position(std::size_t vertex) const;
 
     // The corners of the axis-aligned box around every vertex (both the origin when empty).
