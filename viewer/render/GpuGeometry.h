@@ -32,6 +32,10 @@ public:
     QVector3D boundsMaximum() const { return m_boundsMaximum; }
     QVector3D boundsCenter() const { return 0.5f * (m_boundsMinimum + m_boundsMaximum); }
     bool isEmpty() const { return m_indexCount == 0; }
+    // Many small triangles: a scanned or generated model rather than a widget's primitive.
+    bool isDense() const { return m_indexCount >= 3 * DenseTriangleCount; }
+
+    static constexpr int DenseTriangleCount = 20000;
 
 private:
     Tessellation::Primitive m_primitive;

@@ -188,14 +188,17 @@ void SceneRenderer::draw(const DrawItem& item)
         return;
     switch (item.style) {
     case DrawItem::Style::Solid: {
-        QOpenGLShaderProgram& program = m_shaders.solid();
+        // Dense meshes are lit per vertex: their triangles are a few pixels across anyway.
+        const bool perVertex = item.lit && item.geometry->isDense();
+        QOpenGLShaderProgram& program = perVertex ? m_shaders.vertexLit() : m_shaders.solid();
         program.bind();
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("viewFromLocal", item.viewFromLocal);
         program.setUniformValue("normalFromLocal", item.viewFromLocal.normalMatrix());
         program.setUniformValue("color", item.color);
-        program.setUniformValue("lit", item.lit);
         program.setUniformValue("orthographic", m_orthographic);
+        if (!perVertex)
+            program.setUniformValue("lit", item.lit);
         const auto hidden = item.geometry->hiddenFaces();
         if (hidden == Tessellation::HiddenFaces::None) {
             glDisable(GL_CULL_FACE);

@@ -7,6 +7,7 @@ namespace Viewer {
 
 // The renderer's three GLSL 3.30 programs, compiled once per OpenGL context:
 // - solid: triangles in one colour, lit by a headlight when `lit` is set, flat otherwise;
+// - vertexLit: the same headlight evaluated per vertex, for dense meshes;
 // - line: line segments widened into screen-space quads `lineWidth` device pixels wide;
 // - text: a rectangle showing a glyph coverage texture in `textColor` over `backgroundColor`;
 // - composite: a full-screen triangle (no vertex input) that lays a premultiplied image over the
@@ -23,6 +24,7 @@ public:
     QOpenGLShaderProgram& line() { return m_line; }
     QOpenGLShaderProgram& text() { return m_text; }
     QOpenGLShaderProgram& composite() { return m_composite; }
+    QOpenGLShaderProgram& vertexLit() { return m_vertexLit; }
     QString errorLog() const { return m_errorLog; }
 
 private:
@@ -32,6 +34,7 @@ private:
     QOpenGLShaderProgram m_line;
     QOpenGLShaderProgram m_text;
     QOpenGLShaderProgram m_composite;
+    QOpenGLShaderProgram m_vertexLit;
     QString m_errorLog;
 };
 
