@@ -35,11 +35,15 @@ int main(int argc, char** argv)
     QSurfaceFormat::setDefaultFormat(Viewer::SceneView::preferredFormat(modelSamples));
 
     Viewer::MainWindow window;
-    if (!parser.positionalArguments().isEmpty())
-        window.openModel(parser.positionalArguments().constFirst(), parser.isSet(tour));
+    QTextStream out(stdout);
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString model = parser.positionalArguments().constFirst();
+        // The window explains a failure itself; the tour has no one to show it to.
+        if (!window.openModel(model, parser.isSet(tour)) && parser.isSet(tour))
+            out << "Cannot read " << model << ": showing the default model\n";
+    }
 
     if (parser.isSet(tour)) {
-        QTextStream out(stdout);
         out << "OpenGL renderer: " << (renderer.isEmpty() ? QStringLiteral("none") : renderer) << "\n";
         return Viewer::TourRunner(window, parser.value(tour), out).run();
     }
