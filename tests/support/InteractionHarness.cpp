@@ -25,9 +25,13 @@ public:
         Velto::UiWidget::Widget3DEventHandler* handler = m_harness.handler();
         if (!handler)
             return false;
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
+            && type != QEvent::MouseButtonDblClick)
+            return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         bool consumed = false;
-        switch (event->type()) {
+        switch (type) {
         case QEvent::MouseButtonPress:
             consumed = handler->mousePress(mouse);
             break;
@@ -37,11 +41,9 @@ public:
         case QEvent::MouseButtonRelease:
             consumed = handler->mouseRelease(mouse);
             break;
-        case QEvent::MouseButtonDblClick:
+        default:
             consumed = handler->mouseDoubleClick(mouse);
             break;
-        default:
-            return false;
         }
         m_harness.m_results.push_back({event->type(), mouse->position(), consumed});
         return consumed;

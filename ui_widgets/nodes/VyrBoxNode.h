@@ -10,8 +10,9 @@ namespace Velto::UiWidget {
 class VyrBoxNode : public Kairn::Graphics::VyrGroupNode, public NetObjectCountImpl<VyrBoxNode>
 {
 public:
-    // A face, by its outward normal; the value is the face's position among the children.
-    enum Plane
+    // A face, by its outward normal; the value is the face's position among the children. The fixed
+    // underlying type lets a host pass any int (out-of-range faces are ignored) without UB.
+    enum Plane : int
     {
         PositiveX = 0,
         NegativeX = 1,

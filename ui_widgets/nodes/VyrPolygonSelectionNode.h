@@ -45,10 +45,9 @@ public:
     void setColor(const Lumo::vec4<float>& color) override;
 
     // False when the outline refuses the point (index out of range, non-finite point); then
-    // neither the fill nor the markers change. The polyline's own point operations are not
-    // virtual: these two keep the fill and markers in step only when called on this class.
-    bool insertPointAtIndex(int index, const Lumo::vec3<float>& point);
-    bool removePointAtIndex(int index);
+    // neither the fill nor the markers change.
+    bool insertPointAtIndex(int index, const Lumo::vec3<float>& point) override;
+    bool removePointAtIndex(int index) override;
 
     // Shows or hides the existing markers; vertices inserted while hidden get none.
     void showEndPoints(bool shown);

@@ -16,7 +16,6 @@
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 #include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
-#include "ui_widgets/platform/scene/VyrPolyline2dNode.h"
 #include "ui_widgets/platform/scene/VyrPolylineNode.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
 #include "ui_widgets/platform/scene/VyrText2dNode.h"
@@ -99,9 +98,8 @@ std::vector<Shape> shapes()
         {"filled circle", [] { auto* n = VyrCircleNode::createGraphicsNode(); n->setRadius(0.9f); n->setFillable(true); return n; },
          Reference::Flat, [](const float3& p) { return p.x * p.x + p.y * p.y <= 0.81f; }, {}},
         {"filled L polygon", [] {
-             auto* n = VyrPolyline2dNode::createGraphicsNode();
-             // z values are ignored by a flat polyline.
-             for (const float3& p : std::vector<float3>{{0, 0, 5}, {1, 0, 0}, {1, 0.4f, 0}, {0.4f, 0.4f, -2}, {0.4f, 1, 0}, {0, 1, 0}})
+             auto* n = VyrPolylineNode::createGraphicsNode();
+             for (const float3& p : std::vector<float3>{{0, 0, 0}, {1, 0, 0}, {1, 0.4f, 0}, {0.4f, 0.4f, 0}, {0.4f, 1, 0}, {0, 1, 0}})
                  n->addPoint(p);
              n->setClosed(true);
              n->setFillable(true);
@@ -217,11 +215,6 @@ protected:
     int nodesAtStart = 0;
 };
 
-std::function<float(const float3&)> scaleOf(const Camera& camera)
-{
-    return [&camera](const float3& p) { return camera.pixelsPerWorldUnitAt(p); };
-}
-
 // Whether the reference sees the shape under the pixel, and at what ray distance (solids and
 // flat shapes). `ambiguous` marks pixels too close to an edge to decide.
 struct Expectation
@@ -250,7 +243,7 @@ float pixelDistanceToCurve(const std::vector<float3>& curve, const ADevMatrix& t
 
 Expectation expected(const Shape& shape, VyrGraphicsNode* node, const Camera& camera, const Lumo::vec2<float>& pixel)
 {
-    const ADevMatrix toWorld = node->getDrawTransform(scaleOf(camera));
+    const ADevMatrix toWorld = node->getDrawTransform(camera);
     const ADevMatrix toLocal = ADevMatrix::Invert(toWorld);
     const auto pickRay = camera.getPickRay(pixel);
     const Ray ray{pickRay.origin(), pickRay.direction()};
@@ -329,7 +322,7 @@ bool isOnEdge(const Shape& shape, VyrGraphicsNode* node, const Camera& camera, c
 void screenArea(const Shape& shape, VyrGraphicsNode* node, const Camera& camera, Lumo::vec2<float>& low,
                 Lumo::vec2<float>& high)
 {
-    const ADevMatrix toWorld = node->getDrawTransform(scaleOf(camera));
+    const ADevMatrix toWorld = node->getDrawTransform(camera);
     low = {1e9f, 1e9f};
     high = {-1e9f, -1e9f};
     const auto add = [&](const Lumo::vec2<float>& s) {

@@ -251,6 +251,10 @@ TEST_F(PickRules, BillboardsArePickedWhereTheyAreDrawn)
     label->setBillboard(screenSpace);
     label->addToScene(viewport.getScene(), SceneItemWidget);
     const Lumo::vec2<float> anchorPixel = camera->projectToScreen(anchor);
+    // A renderer places the text by the same draw transform: 10 pixels right of and below the anchor.
+    const Lumo::vec2<float> corner = camera->projectToScreen(text->getDrawTransform(*camera).transformPoint({}));
+    EXPECT_NEAR(corner.x, anchorPixel.x + 10.0f, 0.01f);
+    EXPECT_NEAR(corner.y, anchorPixel.y + 10.0f, 0.01f);
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 14.0f}, world), text->getRenderNode());
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{6.0f, 14.0f}, world), nullptr);
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 6.0f}, world), nullptr);

@@ -1,6 +1,7 @@
 #include "tests/platform/scene_core/ProbeCubeNode.h"
 #include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/math/Matrix4.h"
+#include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,15 @@ TEST(NodeTransform, SharedWorldMatrixMovesBothAndASharerCanStillBeAimedInWorldSp
     EXPECT_EQ(ring->getWorldMatrix()->matrix(), sharedBefore);
     expectNear(ring->getPosition(), {0, 1, 0});
     expectNear(ring->getZDirection(), {0, 0, 1});
+
+    // The sharers are listed by the matrix itself: a copy of it moves nobody, and a sharer that
+    // is gone is no longer moved.
+    Lumo::Objects::SharedMatrix copy(*ring->getWorldMatrix());
+    copy.transformBy(ADevMatrix::Scale({3.0f, 3.0f, 3.0f}));
+    expectNear(ring->getPosition(), {0, 1, 0});
+    indicator.reset();
+    ring->transformBy(ADevMatrix::Translation({0, 0, 1}));
+    expectNear(ring->getPosition(), {0, 1, 1});
 }
 
 TEST(NodeTransform, RotateByTurnsAboutALineAwayFromTheOrigin)
@@ -161,8 +171,11 @@ TEST(NodeTransform, ConstantScreenSizeScalesAboutAnAnchorThatTravelsWithTheNode)
     node->setConstantScreenSize(30, 2.0f, {1, 1, 0});
     ASSERT_TRUE(node->hasConstantScreenSize());
     expectNear(node->constantScreenSizeAnchor(), {0, 1, 0}); // one unit above the origin, in the node's frame
-    // 30 px x 2 per world unit on a camera that shows 20 px per unit: a scale of 3.
-    const auto twentyPixelsPerUnit = [](const float3&) { return 20.0f; };
+    // 30 px x 2 per world unit on a camera that shows 20 px per unit (400 px for a view 20 units
+    // high): a scale of 3.
+    Camera twentyPixelsPerUnit;
+    twentyPixelsPerUnit.setImageSize(400, 400);
+    twentyPixelsPerUnit.setOrthographic(20.0f);
     EXPECT_FLOAT_EQ(node->constantScreenSizeScale(20.0f), 3.0f);
     ADevMatrix draw = node->getDrawTransform(twentyPixelsPerUnit);
     expectNear(draw.transformPoint({0, 1, 0}), {1, 1, 0});  // the anchor stays put

@@ -2,6 +2,7 @@
 
 #include "ui_widgets/platform/scene/Camera.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Kairn::Graphics {
@@ -34,16 +35,36 @@ Lumo::Objects::ADevMatrix BillboardPlacement::apply(const Lumo::Graphics::Billbo
     const float pixelsPerUnit = billboard.FixedScaleFactor;
     if (billboard.kind != 1 || !(pixelsPerUnit > 0.0f) || !std::isfinite(pixelsPerUnit))
         return transform;
-    Lumo::float3 anchor = transform.transformPoint(billboard.AnchorPosition);
+    Lumo::Objects::ADevMatrix placed = transform;
     if (billboard.useScreenPosition) {
-        const auto ray = camera.getPickRay(billboard.ScreenPosition);
-        const float approach = Lumo::dot(Lumo::float3(ray.direction()), camera.getViewDirection());
-        anchor = ray.pointAt((camera.depthOf(origin) - camera.depthOf(ray.origin())) / approach);
+        screenPlane(camera, billboard.ScreenPosition, camera.depthOf(origin), pixelsPerUnit, false, placed);
+        return placed;
     }
+    const Lumo::float3 anchor = transform.transformPoint(billboard.AnchorPosition);
     const float worldPerUnit = pixelsPerUnit / camera.pixelsPerWorldUnitAt(anchor);
     if (!Lumo::isFinite(anchor) || !(worldPerUnit > 0.0f) || !std::isfinite(worldPerUnit))
         return transform;
     return frame(right * worldPerUnit, up * worldPerUnit, back * worldPerUnit, anchor);
+}
+
+bool BillboardPlacement::screenPlane(const Camera& camera, const Lumo::vec2<float>& screenPoint, float depth,
+                                     float pixelsPerUnit, bool yDown, Lumo::Objects::ADevMatrix& placed)
+{
+    if (!Lumo::isFinite(screenPoint) || !std::isfinite(depth) || !(pixelsPerUnit > 0.0f) || !std::isfinite(pixelsPerUnit))
+        return false;
+    const auto ray = camera.getPickRay(screenPoint);
+    const Lumo::float3 forward = camera.getViewDirection();
+    const float approach = Lumo::dot(Lumo::float3(ray.direction()), forward);
+    if (!(approach > 0.0f))
+        return false;
+    const float planeDepth = std::max(depth, camera.nearPlane());
+    const Lumo::float3 origin = ray.pointAt((planeDepth - camera.depthOf(ray.origin())) / approach);
+    const float worldPerUnit = pixelsPerUnit / camera.pixelsPerWorldUnitAt(origin);
+    if (!Lumo::isFinite(origin) || !(worldPerUnit > 0.0f) || !std::isfinite(worldPerUnit))
+        return false;
+    const Lumo::float3 right = camera.right() * worldPerUnit, up = camera.up() * worldPerUnit;
+    placed = yDown ? frame(right, -up, forward * worldPerUnit, origin) : frame(right, up, -forward * worldPerUnit, origin);
+    return true;
 }
 
 } // namespace Kairn::Graphics

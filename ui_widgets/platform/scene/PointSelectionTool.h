@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui_widgets/platform/math/ADevMatrix.h"
 #include "ui_widgets/platform/math/Ray3.h"
 #include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/PickHit.h"
@@ -10,18 +9,15 @@
 namespace Kairn::Graphics {
 
 class Viewport;
-class VyrGraphicsNode;
 
 // The point selection tool of GraphicsSystem. A pick casts the viewport camera's ray through the
 // screen point into the top-level nodes of the scene item types its kind sees (seesItemType) and
 // keeps the nearest hit, with a tolerance of pixelTolerance pixels for curves. "Tagged only" skips
 // top-level nodes without attachments. The viewport must outlive the tool.
 //
-// The walk follows what is drawn: an invisible (unless hidden nodes are included) or unpickable
-// node hides its subtree; each node's transform is its pose followed by its parent's transform,
-// scaled about its anchor for a constant screen size and turned by its billboard
-// (BillboardPlacement); a node with a proxy is picked through its proxy part only, and the pick
-// reports that part; every other node is tested with intersectLocalRay and then its sub nodes.
+// Each top-level node is asked with its own pickRay, in the viewport camera's view, so the pick
+// follows what is drawn (VyrGraphicsNode::getDrawTransform): hidden or unpickable subtrees,
+// proxies, constant screen size and billboards are the nodes' business, not the tool's.
 class PointSelectionTool : public IPointSelectionTool
 {
 public:
@@ -42,10 +38,7 @@ public:
                      Kairn::Objects::Vector3<float>& normal) override;
 
 private:
-    struct Walk;
-    static void pickSubtree(VyrGraphicsNode* node, const Lumo::Objects::ADevMatrix* parentTransform, Walk& walk);
-    bool pickNearest(const Lumo::vec2<float>& screenPoint, Kairn::Objects::Ray3<float>& ray, PickHit& hit,
-                     Lumo::Objects::ADevMatrix* hitTransform = nullptr) const;
+    bool pickNearest(const Lumo::vec2<float>& screenPoint, Kairn::Objects::Ray3<float>& ray, PickHit& hit) const;
 
     Viewport* m_viewport;
     int m_kind;

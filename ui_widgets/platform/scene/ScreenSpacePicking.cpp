@@ -10,81 +10,61 @@ namespace Kairn::Graphics::ScreenSpacePicking {
 
 namespace {
 
-// The local ray carried into the world: origin, unit direction, and the world length of one
-// local unit along the ray (to turn world distances back into local ray parameters).
-struct WorldRay
+bool isUsable(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context)
 {
-    Lumo::float3 origin;
-    Lumo::float3 direction;
-    float worldPerLocal = 0.0f;
-};
-
-bool toWorld(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context, WorldRay& out)
-{
-    const Lumo::float3 step = context.localToWorld.transformVector(localRay.direction());
-    out.worldPerLocal = Lumo::length(step);
-    out.origin = context.toWorld(localRay.origin());
-    out.direction = Lumo::normalized(step);
-    return out.worldPerLocal > 0.0f && std::isfinite(out.worldPerLocal) && Lumo::isFinite(out.origin);
+    return context.camera && worldRay.origin().isFinite() && worldRay.direction().isFinite()
+           && !worldRay.direction().isZero();
 }
 
 } // namespace
 
-float pixelsPerWorldUnitAt(const PickContext& context, const Lumo::float3& worldPoint)
+bool intersectSegments(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                       const Lumo::float3* points, int count, bool closed, float lineWeightPixels, float& distance,
+                       Lumo::float3& worldPoint)
 {
-    if (context.pixelsPerWorldUnitAt)
-        return context.pixelsPerWorldUnitAt(worldPoint);
-    return context.camera ? context.camera->pixelsPerWorldUnitAt(worldPoint) : 0.0f;
-}
-
-bool intersectSegments(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context,
-                       const Lumo::float3* points, int count, bool closed, float lineWeightPixels, float& t,
-                       Lumo::float3& localPoint)
-{
-    WorldRay ray;
-    if (!points || count < 1 || !toWorld(localRay, context, ray))
+    if (!points || count < 1 || !isUsable(worldRay, context))
         return false;
+    const Lumo::float3 origin = worldRay.origin(), direction = worldRay.direction();
     const float allowedPixels = std::max(context.pixelTolerance, 0.5f * lineWeightPixels);
     const int segmentCount = count == 1 ? 1 : (closed && count > 2 ? count : count - 1);
     float best = INFINITY;
     for (int i = 0; i < segmentCount; ++i) {
-        const Lumo::float3& aLocal = points[i];
-        const Lumo::float3& bLocal = points[count == 1 ? 0 : (i + 1) % count];
-        const Lumo::float3 a = context.toWorld(aLocal), b = context.toWorld(bLocal);
-        const float s = PickGeometry::closestSegmentParameterToRay(ray.origin, ray.direction, a, b);
+        const Lumo::float3 a = context.toWorld(points[i]);
+        const Lumo::float3 b = context.toWorld(points[count == 1 ? 0 : (i + 1) % count]);
+        const float s = PickGeometry::closestSegmentParameterToRay(origin, direction, a, b);
         const Lumo::float3 onSegment = a + (b - a) * s;
-        const float along = Lumo::dot(onSegment - ray.origin, ray.direction);
+        const float along = Lumo::dot(onSegment - origin, direction);
         if (!(along >= 0.0f) || along >= best)
             continue;
-        const float offRay = Lumo::length(onSegment - (ray.origin + ray.direction * along));
-        if (offRay * pixelsPerWorldUnitAt(context, onSegment) > allowedPixels)
+        const float offRay = Lumo::length(onSegment - (origin + direction * along));
+        if (!(offRay * context.camera->pixelsPerWorldUnitAt(onSegment) <= allowedPixels))
             continue;
         best = along;
-        localPoint = aLocal + (bLocal - aLocal) * s;
+        worldPoint = onSegment;
     }
     if (best == INFINITY)
         return false;
-    t = best / ray.worldPerLocal;
+    distance = best;
     return true;
 }
 
-bool screenOffsetFrom(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context,
-                      const Lumo::float3& localPoint, Lumo::vec2<float>& offset, float& rayParameter)
+bool screenOffsetFrom(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                      const Lumo::float3& localPoint, Lumo::vec2<float>& offset, float& distance)
 {
-    WorldRay ray;
-    if (!context.camera || !toWorld(localRay, context, ray))
+    if (!isUsable(worldRay, context))
         return false;
     const Camera& camera = *context.camera;
+    const Lumo::float3 origin = worldRay.origin(), direction = worldRay.direction();
     const Lumo::float3 anchor = context.toWorld(localPoint);
-    const float approach = Lumo::dot(ray.direction, camera.getViewDirection());
+    const float approach = Lumo::dot(direction, camera.getViewDirection());
     if (!(approach > 1e-6f))
         return false;
-    const float along = (camera.depthOf(anchor) - camera.depthOf(ray.origin)) / approach;
+    const float along = (camera.depthOf(anchor) - camera.depthOf(origin)) / approach;
     if (!(along >= 0.0f))
         return false;
-    offset = camera.projectToScreen(ray.origin + ray.direction * along) - camera.projectToScreen(anchor);
-    rayParameter = along / ray.worldPerLocal;
-    return Lumo::isFinite(offset) && std::isfinite(rayParameter);
+    offset = camera.projectToScreen(origin + direction * along) - camera.projectToScreen(anchor);
+    distance = along;
+    return Lumo::isFinite(offset) && std::isfinite(distance);
 }
 
 } // namespace Kairn::Graphics::ScreenSpacePicking

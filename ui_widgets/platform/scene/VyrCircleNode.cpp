@@ -72,22 +72,27 @@ Kairn::Objects::Box<double> VyrCircleNode::getUntransformedBounds() const
     return {{-r, -r, 0.0}, {r, r, 0.0}};
 }
 
-bool VyrCircleNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context,
-                                      float& t, Lumo::float3& localPoint) const
+bool VyrCircleNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                                      float& distance, Lumo::float3& worldPoint) const
 {
-    if (m_fillable) {
-        if (!PickGeometry::intersectDisc(localRay.origin(), localRay.direction(), m_radius, 0.0f, t))
-            return false;
-        localPoint = localRay.pointAt(t);
-        return true;
-    }
+    if (m_fillable)
+        return VyrGraphicsNode::intersectWorldRay(worldRay, context, distance, worldPoint);
     std::array<Lumo::float3, outlineSegmentCount> rim;
     for (int i = 0; i < outlineSegmentCount; ++i) {
         const double angle = 2.0 * std::numbers::pi * i / outlineSegmentCount;
         rim[i] = {float(m_radius * std::cos(angle)), float(m_radius * std::sin(angle)), 0.0f};
     }
-    return ScreenSpacePicking::intersectSegments(localRay, context, rim.data(), outlineSegmentCount, true, m_weight, t,
-                                                 localPoint);
+    return ScreenSpacePicking::intersectSegments(worldRay, context, rim.data(), outlineSegmentCount, true, m_weight,
+                                                 distance, worldPoint);
+}
+
+bool VyrCircleNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext&, float& t,
+                                      Lumo::float3& localPoint) const
+{
+    if (!m_fillable || !PickGeometry::intersectDisc(localRay.origin(), localRay.direction(), m_radius, 0.0f, t))
+        return false;
+    localPoint = localRay.pointAt(t);
+    return true;
 }
 
 } // namespace Kairn::Graphics

@@ -6,7 +6,8 @@ namespace Kairn::Graphics {
 
 // A circle of the given radius (default 1) in the local XY plane, centred on the origin: an
 // outline, or a filled disc when fillable. A disc is picked exactly; an outline within the pick
-// tolerance in pixels of its rim (drawn and picked as a polygon of outlineSegmentCount sides).
+// tolerance in pixels of its rim (drawn and picked as a polygon of outlineSegmentCount sides),
+// measured in world space, so a circle squashed flat by a singular transform is still hit.
 // A non-positive or non-finite radius is ignored.
 class VyrCircleNode : public VyrGraphicsNode, public NetObjectCountImpl<VyrCircleNode>
 {
@@ -32,6 +33,9 @@ public:
     float getWeight() const { return m_weight; }
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
+    bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
+                           Lumo::float3& worldPoint) const override;
+    // The disc only; an outline is hit in world space by intersectWorldRay.
     bool intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context, float& t,
                            Lumo::float3& localPoint) const override;
 

@@ -2,15 +2,14 @@
 
 #include "ui_widgets/platform/math/Intern.h"
 #include "ui_widgets/platform/math/Matrix4.h"
+#include "ui_widgets/platform/scene/BillboardPlacement.h"
+#include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/IScene.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <unordered_map>
-#include <vector>
 
 namespace Kairn::Graphics {
 
@@ -19,24 +18,6 @@ namespace {
 using Lumo::float3;
 using Lumo::Objects::ADevMatrix;
 using Lumo::Objects::SharedMatrix;
-
-// Every node holding a world matrix, by matrix: transformBy moves the offsets of all of them.
-std::unordered_map<const SharedMatrix*, std::vector<VyrGraphicsNode*>>& worldMatrixHolders()
-{
-    static std::unordered_map<const SharedMatrix*, std::vector<VyrGraphicsNode*>> holders;
-    return holders;
-}
-
-void forgetHolder(const SharedMatrix* matrix, VyrGraphicsNode* node)
-{
-    auto& holders = worldMatrixHolders();
-    const auto it = holders.find(matrix);
-    if (it == holders.end())
-        return;
-    std::erase(it->second, node);
-    if (it->second.empty())
-        holders.erase(it);
-}
 
 quint64 nextGeometryRevision()
 {
@@ -93,7 +74,7 @@ VyrGraphicsNode::~VyrGraphicsNode()
         m_parentGroup->forgetChild(this);
     if (m_proxyOwner)
         m_proxyOwner->forgetPart(this);
-    forgetHolder(m_world, this);
+    m_world->removeHolder(this);
     m_world->ReleaseRef();
 }
 
@@ -202,17 +183,22 @@ ADevMatrix VyrGraphicsNode::getFullTransform() const
     return parent ? ADevMatrix::Multiply(getPoseMatrix(), parent->getFullTransform()) : getPoseMatrix();
 }
 
-ADevMatrix VyrGraphicsNode::getDrawTransform(const PixelsPerWorldUnitFunction& pixelsPerWorldUnitAt) const
+ADevMatrix VyrGraphicsNode::getDrawTransform(const Camera& camera) const
 {
     const VyrGraphicsNode* parent = frameParent();
-    const ADevMatrix placed = parent ? ADevMatrix::Multiply(getPoseMatrix(), parent->getDrawTransform(pixelsPerWorldUnitAt))
-                                     : getPoseMatrix();
-    if (!hasConstantScreenSize() || !pixelsPerWorldUnitAt)
-        return placed;
-    const float3 anchor = placed.transformPoint(m_screenAnchor);
-    const float factor = constantScreenSizeScale(pixelsPerWorldUnitAt(anchor));
-    const ADevMatrix scaleAboutAnchor = Kairn::Objects::Matrix4<float>::Scale({factor, factor, factor}, anchor);
-    return ADevMatrix::Multiply(placed, scaleAboutAnchor);
+    ADevMatrix placed =
+        parent ? ADevMatrix::Multiply(getPoseMatrix(), parent->getDrawTransform(camera)) : getPoseMatrix();
+    if (hasConstantScreenSize()) {
+        const float3 anchor = placed.transformPoint(m_screenAnchor);
+        const float factor = constantScreenSizeScale(camera.pixelsPerWorldUnitAt(anchor));
+        placed = ADevMatrix::Multiply(placed, Kairn::Objects::Matrix4<float>::Scale({factor, factor, factor}, anchor));
+    }
+    return placeInView(placed, camera);
+}
+
+ADevMatrix VyrGraphicsNode::placeInView(const ADevMatrix& placed, const Camera& camera) const
+{
+    return m_billboard ? BillboardPlacement::apply(*m_billboard, placed, camera) : placed;
 }
 
 float3 VyrGraphicsNode::getPosition() const
@@ -379,12 +365,14 @@ void VyrGraphicsNode::transformBy(const ADevMatrix& matrix)
 {
     if (!matrix.isFinite())
         return;
-    m_world->setMatrix(ADevMatrix::Multiply(m_world->matrix(), matrix));
-    // pose . m = R . W . m . Translation(T . linear(m)): each holder's offset turns and scales
-    // with the step, while the step's translation went into W.
-    const ADevMatrix linear = linearPart(matrix);
-    for (VyrGraphicsNode* holder : worldMatrixHolders()[m_world])
-        holder->m_offset = linear.transformVector(holder->m_offset);
+    m_world->transformBy(matrix);
+}
+
+void VyrGraphicsNode::sharedMatrixTransformedBy(const ADevMatrix& step)
+{
+    // pose . m = R . W . m . Translation(T . linear(m)): the offset turns and scales with the
+    // step, while the step's translation went into W.
+    m_offset = linearPart(step).transformVector(m_offset);
 }
 
 void VyrGraphicsNode::rotateBy(float radians, const Lumo::Objects::XLine<float>& line)
@@ -404,9 +392,9 @@ void VyrGraphicsNode::useWorldMatrix(SharedMatrix* matrix)
     matrix->AddRef();
     SharedMatrix* old = m_world;
     if (old)
-        forgetHolder(old, this);
+        old->removeHolder(this);
     m_world = matrix;
-    worldMatrixHolders()[matrix].push_back(this);
+    matrix->addHolder(this);
     if (old)
         old->ReleaseRef();
 }
@@ -555,28 +543,52 @@ bool VyrGraphicsNode::pickRay(const Kairn::Objects::Ray3<float>& worldRay, PickC
     const Kairn::Objects::Vector3<float> direction = worldRay.direction().normalized();
     if (direction.isZero() || !worldRay.origin().isFinite())
         return false;
-    const ADevMatrix toWorld = getDrawTransform(context.pixelsPerWorldUnitAt);
-    ADevMatrix toLocal;
-    if (!ADevMatrix::Invert(toWorld, toLocal))
+    const Kairn::Objects::Ray3<float> unitRay(worldRay.origin(), direction);
+    context.localToWorld = context.camera ? getDrawTransform(*context.camera) : getFullTransform();
+    bool found = false;
+    float distance = 0;
+    float3 worldPoint;
+    if (intersectWorldRay(unitRay, context, distance, worldPoint) && isBetterHit(distance, hit)) {
+        hit.node = this;
+        hit.distance = distance;
+        hit.worldPoint = worldPoint;
+        hit.subIndex = -1;
+        found = true;
+    }
+    return pickSubNodes(unitRay, context, hit) || found;
+}
+
+bool VyrGraphicsNode::isBetterHit(float distance, const PickHit& hit) const
+{
+    if (!(distance >= 0) || !std::isfinite(distance))
         return false;
-    const float3 localDirection = toLocal.transformVector(direction);
+    if (!hit.node)
+        return distance < hit.distance;
+    // Screen-space parts (an outline, its fill, its vertex markers) lie at one depth: within
+    // rounding, the one drawn on top wins.
+    const float sameDepth = 1e-4f * (1.0f + hit.distance);
+    if (std::abs(distance - hit.distance) <= sameDepth)
+        return getPriority() > hit.node->getPriority();
+    return distance < hit.distance;
+}
+
+bool VyrGraphicsNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                                        float& distance, float3& worldPoint) const
+{
+    ADevMatrix toLocal;
+    if (!ADevMatrix::Invert(context.localToWorld, toLocal))
+        return false;
+    const float3 localDirection = toLocal.transformVector(worldRay.direction());
     const float stretch = Lumo::length(localDirection);
     if (!(stretch > 0) || !std::isfinite(stretch))
         return false;
     const Kairn::Objects::Ray3<float> localRay(toLocal.transformPoint(worldRay.origin()), localDirection / stretch);
-    context.localToWorld = toWorld;
-    context.localUnitsPerWorldUnit = stretch;
     float t = 0;
     float3 localPoint;
     if (!intersectLocalRay(localRay, context, t, localPoint))
         return false;
-    const float distance = t / stretch;
-    if (!(distance >= 0) || !(distance < hit.distance))
-        return false;
-    hit.node = this;
-    hit.distance = distance;
-    hit.worldPoint = toWorld.transformPoint(localPoint);
-    hit.subIndex = -1;
+    distance = t / stretch;
+    worldPoint = context.toWorld(localPoint);
     return true;
 }
 

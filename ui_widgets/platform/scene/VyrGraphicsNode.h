@@ -24,6 +24,7 @@
 
 namespace Kairn::Graphics {
 
+class Camera;
 class IScene;
 class VyrGroupNode;
 class VyrGraphicsNodeWithProxy;
@@ -40,11 +41,11 @@ class VyrGraphicsNode : public Lumo::Graphics::RenderNode,
                         public Lumo::Objects::ARefCounted,
                         public Lumo::Objects::AAttachable,
                         public Lumo::Objects::HeapOperators,
-                        public NetObjectCountImpl<VyrGraphicsNode>
+                        public NetObjectCountImpl<VyrGraphicsNode>,
+                        private Lumo::Objects::SharedMatrix::Holder
 {
 public:
     NET_OBJECT_COUNT_OF(VyrGraphicsNode);
-    using PixelsPerWorldUnitFunction = std::function<float(const Lumo::float3&)>;
 
     static VyrGraphicsNode* createGraphicsNode();
     // Null scene: returns null and creates nothing.
@@ -103,10 +104,13 @@ public:
     Lumo::Objects::ADevMatrix getOffsetMatrix() const { return Lumo::Objects::ADevMatrix::Translation(m_offset); }
     // R . W . Translation(T): the node in its parent's space.
     Lumo::Objects::ADevMatrix getPoseMatrix() const;
-    // Pose followed by the parent's full transform; no constant-screen-size scaling.
+    // Pose followed by the parent's full transform; nothing that depends on the view.
     Lumo::Objects::ADevMatrix getFullTransform() const;
-    // The full transform with the constant screen size of the node and of its ancestors applied.
-    Lumo::Objects::ADevMatrix getDrawTransform(const PixelsPerWorldUnitFunction& pixelsPerWorldUnitAt) const;
+    // Where the node is drawn and picked in this view: its pose followed by its parent's draw
+    // transform, then scaled about its anchor for a constant screen size, then placed in the view
+    // (turned by its billboard; a 2D polyline is laid on the screen). Renderers draw the node's
+    // local geometry with it, and pickRay tests against it, so both agree.
+    Lumo::Objects::ADevMatrix getDrawTransform(const Camera& camera) const;
 
     // The node's own frame before any transform. Transformed queries and setters build on these.
     virtual Lumo::float3 getUntransformedPosition() const;
@@ -160,12 +164,21 @@ public:
     // Tells renderers that the geometry changed.
     void update();
 
-    // Hit test against a world ray with a unit direction. Respects visibility (unless the context
-    // includes hidden nodes) and pickability, applies the constant screen size, takes the ray
-    // into the node's frame and asks intersectLocalRay; replaces `hit` and returns true only for
-    // a hit nearer than the one already in it. Groups pick through their children.
+    // Hit test of the node and its sub nodes against a world ray. An invisible (unless the
+    // context includes hidden nodes) or unpickable node hides its subtree. The node's own
+    // geometry is tested with intersectWorldRay under its draw transform in the context's view
+    // (the full transform without a camera), then its sub nodes; `hit` is replaced, and true
+    // returned, only for a hit nearer than the one already in it, or for one at the same depth
+    // (within a relative 1e-4) by a node of higher render priority, which is drawn on top.
     virtual bool pickRay(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit);
-    // Local hit hook of geometry nodes: localRay has a unit direction in local units; on a hit,
+    // Hit hook of the node's own geometry. worldRay has a unit direction, context.localToWorld
+    // holds the draw transform; on a hit, distance is the ray parameter and worldPoint the hit
+    // point. The default takes the ray into the local frame and asks intersectLocalRay, so it
+    // misses where the draw transform is singular; curves and outlines override it to measure
+    // in world space and stay pickable there.
+    virtual bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                                   float& distance, Lumo::float3& worldPoint) const;
+    // Local hit hook of solid geometry: localRay has a unit direction in local units; on a hit,
     // t is the ray parameter and localPoint the local hit point. The base has no geometry.
     virtual bool intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context, float& t,
                                    Lumo::float3& localPoint) const;
@@ -180,11 +193,16 @@ protected:
 
     // Picks every sub node (see enumerateSubNodes) that is pickable; the nearest wins.
     bool pickSubNodes(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit);
+    // The last step of the draw transform, after the constant screen size: `placed` turned by
+    // the node's billboard (BillboardPlacement), or left as it is without one.
+    virtual Lumo::Objects::ADevMatrix placeInView(const Lumo::Objects::ADevMatrix& placed, const Camera& camera) const;
 
 private:
     friend class VyrGroupNode;
     friend class VyrGraphicsNodeWithProxy;
 
+    // Whether a hit of this node at the distance beats the one in `hit` (see pickRay).
+    bool isBetterHit(float distance, const PickHit& hit) const;
     // The node whose full transform follows this node's pose: its group or its proxy owner.
     VyrGraphicsNode* frameParent() const;
     Lumo::Objects::ADevMatrix rotationScaleAndWorld() const;
@@ -196,6 +214,8 @@ private:
     // Moves the node by an affine map of its parent's space: pose := pose . map, W untouched.
     void applyInParentSpace(const Lumo::Objects::ADevMatrix& map);
     void useWorldMatrix(Lumo::Objects::SharedMatrix* matrix);
+    // A sharer of W was transformed: this node's offset turns and scales with the step.
+    void sharedMatrixTransformedBy(const Lumo::Objects::ADevMatrix& step) override;
     void copySettingsFrom(const VyrGraphicsNode& other);
 
     IScene* m_scene = nullptr;

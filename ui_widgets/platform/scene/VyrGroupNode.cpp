@@ -206,11 +206,4 @@ Kairn::Objects::Box<double> VyrGroupNode::getUntransformedBounds() const
     return bounds;
 }
 
-bool VyrGroupNode::pickRay(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit)
-{
-    if (!isPickable() || (!isVisible() && !context.includeHidden))
-        return false;
-    return pickSubNodes(worldRay, context, hit);
-}
-
 } // namespace Kairn::Graphics

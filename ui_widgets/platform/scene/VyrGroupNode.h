@@ -49,7 +49,6 @@ public:
     void setColor(const Lumo::vec4<float>& color) override;
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
-    bool pickRay(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit) override;
     void enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const override;
 
 protected:

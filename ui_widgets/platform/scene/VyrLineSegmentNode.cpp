@@ -85,11 +85,11 @@ Kairn::Objects::Box<double> VyrLineSegmentNode::getUntransformedBounds() const
             Kairn::Objects::Vector3<double>(m_end.x, m_end.y, m_end.z)};
 }
 
-bool VyrLineSegmentNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context,
-                                           float& t, Lumo::float3& localPoint) const
+bool VyrLineSegmentNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                                           float& distance, Lumo::float3& worldPoint) const
 {
     const Lumo::float3 ends[2] = {m_start, m_end};
-    return ScreenSpacePicking::intersectSegments(localRay, context, ends, 2, false, m_weight, t, localPoint);
+    return ScreenSpacePicking::intersectSegments(worldRay, context, ends, 2, false, m_weight, distance, worldPoint);
 }
 
 } // namespace Kairn::Graphics

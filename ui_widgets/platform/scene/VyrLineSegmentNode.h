@@ -6,8 +6,9 @@ namespace Kairn::Graphics {
 
 // A straight line from its start point to its end point (defaults (0, 0, 0) and (0, 0, 1)),
 // drawn weight pixels wide and picked within the pick tolerance in pixels (or half its weight,
-// if wider). Its frame starts at the start point with Z along the segment, so setPosition moves
-// the start and setZDirection aims the segment. Non-finite points are ignored.
+// if wider), measured in world space, so it is hit even under a singular transform. Its frame
+// starts at the start point with Z along the segment, so setPosition moves the start and
+// setZDirection aims the segment. Non-finite points are ignored.
 class VyrLineSegmentNode : public VyrGraphicsNode, public NetObjectCountImpl<VyrLineSegmentNode>
 {
 public:
@@ -38,8 +39,8 @@ public:
     float getUntransformedZLength() const override { return Lumo::length(m_end - m_start); }
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
-    bool intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context, float& t,
-                           Lumo::float3& localPoint) const override;
+    bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
+                           Lumo::float3& worldPoint) const override;
 
 protected:
     VyrLineSegmentNode() = default;

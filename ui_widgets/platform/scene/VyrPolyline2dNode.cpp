@@ -1,6 +1,8 @@
 #include "ui_widgets/platform/scene/VyrPolyline2dNode.h"
 
 #include "ui_widgets/platform/math/Intern.h"
+#include "ui_widgets/platform/scene/BillboardPlacement.h"
+#include "ui_widgets/platform/scene/Camera.h"
 
 namespace Kairn::Graphics {
 
@@ -34,6 +36,14 @@ const Lumo::Objects::UString* VyrPolyline2dNode::ClassName() const
 void* VyrPolyline2dNode::GetInterface(const Lumo::Objects::UString* id)
 {
     return id == InterfaceID() ? this : VyrPolylineNode::GetInterface(id);
+}
+
+Lumo::Objects::ADevMatrix VyrPolyline2dNode::placeInView(const Lumo::Objects::ADevMatrix& placed,
+                                                         const Camera& camera) const
+{
+    Lumo::Objects::ADevMatrix onScreen = placed;
+    BillboardPlacement::screenPlane(camera, {0.0f, 0.0f}, camera.depthOf(placed.transformPoint({})), 1.0f, true, onScreen);
+    return onScreen;
 }
 
 } // namespace Kairn::Graphics

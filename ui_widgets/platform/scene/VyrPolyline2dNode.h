@@ -4,8 +4,16 @@
 
 namespace Kairn::Graphics {
 
-// A polyline drawn as a flat outline or polygon in its local XY plane: the z of its points is
-// ignored. Otherwise as VyrPolylineNode.
+// A polyline in screen space: its points are pixel positions in the view, x to the right and y
+// downward from the top-left corner (the z of a point is ignored), the same positions that a
+// kind-1 billboard's ScreenPosition and VyrText2dNode use. Its draw transform lays that pixel
+// plane on a plane facing the camera at the depth of the node's placed origin, one local unit per
+// pixel, so a renderer draws the points as they are and picks follow them: the outline within
+// the pick tolerance, the fill exactly. The node's rotation, scale, constant screen size and
+// billboard do not change where it is drawn; its position and world matrix give only the depth
+// (for which hit is the nearest). Its bounds are in pixels. Without a camera (a pick context
+// that has none) it is placed in its local XY plane under its full transform.
+// Otherwise as VyrPolylineNode.
 class VyrPolyline2dNode : public VyrPolylineNode, public NetObjectCountImpl<VyrPolyline2dNode>
 {
 public:
@@ -21,6 +29,8 @@ public:
 
 protected:
     VyrPolyline2dNode() { setFlat(true); }
+
+    Lumo::Objects::ADevMatrix placeInView(const Lumo::Objects::ADevMatrix& placed, const Camera& camera) const override;
 };
 
 } // namespace Kairn::Graphics

@@ -106,28 +106,43 @@ Kairn::Objects::Box<double> VyrPolylineNode::getUntransformedBounds() const
     return bounds;
 }
 
-bool VyrPolylineNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context,
-                                        float& t, Lumo::float3& localPoint) const
+bool VyrPolylineNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                                        float& distance, Lumo::float3& worldPoint) const
+{
+    const std::vector<Lumo::float3>& points = drawnPoints();
+    bool found = ScreenSpacePicking::intersectSegments(worldRay, context, points.data(), int(points.size()),
+                                                       m_model.isClosed(), m_weight, distance, worldPoint);
+    float fillDistance = 0.0f;
+    Lumo::float3 fillPoint;
+    if (m_fillable && points.size() >= 3 && VyrGraphicsNode::intersectWorldRay(worldRay, context, fillDistance, fillPoint)
+        && (!found || fillDistance < distance)) {
+        distance = fillDistance;
+        worldPoint = fillPoint;
+        found = true;
+    }
+    return found;
+}
+
+bool VyrPolylineNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext&, float& t,
+                                        Lumo::float3& localPoint) const
 {
     const std::vector<Lumo::float3>& points = drawnPoints();
     const int count = int(points.size());
-    bool found = ScreenSpacePicking::intersectSegments(localRay, context, points.data(), count, m_model.isClosed(),
-                                                       m_weight, t, localPoint);
     if (!m_fillable || count < 3)
-        return found;
+        return false;
     const Lumo::float3 normal =
         m_flat ? Lumo::float3{0.0f, 0.0f, 1.0f} : PickGeometry::polygonNormal(points.data(), count);
     const Lumo::float3 origin = localRay.origin(), direction = localRay.direction();
     const float approach = Lumo::dot(direction, normal);
     if (normal == Lumo::float3{} || approach == 0.0f)
-        return found;
+        return false;
     const float crossing = Lumo::dot(points[0] - origin, normal) / approach;
-    if (!(crossing >= 0.0f) || (found && crossing >= t))
-        return found;
+    if (!(crossing >= 0.0f))
+        return false;
     const Lumo::float3 inPlane = localRay.pointAt(crossing);
     const Lumo::float3 u = Kairn::Objects::Vector3<float>(normal).getPerpendicularVector();
     if (!PickGeometry::isInsidePolygon(inPlane, points.data(), count, u, Lumo::cross(normal, u)))
-        return found;
+        return false;
     t = crossing;
     localPoint = inPlane;
     return true;

@@ -10,7 +10,9 @@ namespace Kairn::Graphics {
 
 // A polyline through its points, open or closed, drawn weight pixels wide; when fillable (and
 // with three points or more) the polygon it encloses is filled too. The outline is picked within
-// the pick tolerance in pixels, the fill exactly (in the plane that best fits the points).
+// the pick tolerance in pixels, in world space, so it stays pickable under a singular transform;
+// the fill exactly (in the plane that best fits the points) where the transform can be inverted.
+// The point operations are virtual, so that a derived node can keep its own parts in step.
 // Changing the points through getMathModel() must be followed by update(), so that renderers see
 // the new shape.
 class VyrPolylineNode : public VyrGraphicsNode, public NetObjectCountImpl<VyrPolylineNode>
@@ -26,9 +28,10 @@ public:
     const Lumo::Objects::UString* ClassName() const override;
     void* GetInterface(const Lumo::Objects::UString* id) override;
 
-    bool addPoint(const Lumo::vec3<float>& point);
-    bool insertPointAtIndex(int index, const Lumo::vec3<float>& point);
-    bool removePointAtIndex(int index);
+    // False, and nothing changes, for a non-finite point or an index out of range.
+    virtual bool addPoint(const Lumo::vec3<float>& point);
+    virtual bool insertPointAtIndex(int index, const Lumo::vec3<float>& point);
+    virtual bool removePointAtIndex(int index);
     int pointCount() const { return m_model.pointCount(); }
     void setClosed(bool closed);
     bool isClosed() const { return m_model.isClosed(); }
@@ -41,6 +44,9 @@ public:
     const Lumo::Objects::Polyline<float>& getMathModel() const { return m_model; }
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
+    bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
+                           Lumo::float3& worldPoint) const override;
+    // The fill only; the outline is hit in world space by intersectWorldRay.
     bool intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context, float& t,
                            Lumo::float3& localPoint) const override;
 

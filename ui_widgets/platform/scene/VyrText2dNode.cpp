@@ -42,18 +42,18 @@ Kairn::Objects::Box<double> VyrText2dNode::getUntransformedBounds() const
     return {};
 }
 
-bool VyrText2dNode::intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context,
-                                      float& t, Lumo::float3& localPoint) const
+bool VyrText2dNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
+                                      float& distance, Lumo::float3& worldPoint) const
 {
     const QSizeF size = textSizeInPixels();
     Lumo::vec2<float> offset;
     float crossing = 0.0f;
-    if (size.isEmpty() || !ScreenSpacePicking::screenOffsetFrom(localRay, context, {}, offset, crossing))
+    if (size.isEmpty() || !ScreenSpacePicking::screenOffsetFrom(worldRay, context, {}, offset, crossing))
         return false;
     if (offset.x < 0.0f || offset.y < 0.0f || offset.x > size.width() || offset.y > size.height())
         return false;
-    t = crossing;
-    localPoint = localRay.pointAt(crossing);
+    distance = crossing;
+    worldPoint = worldRay.pointAt(crossing);
     return true;
 }
 

@@ -23,8 +23,8 @@ public:
     void* GetInterface(const Lumo::Objects::UString* id) override;
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
-    bool intersectLocalRay(const Kairn::Objects::Ray3<float>& localRay, const PickContext& context, float& t,
-                           Lumo::float3& localPoint) const override;
+    bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
+                           Lumo::float3& worldPoint) const override;
 
 protected:
     VyrText2dNode() = default;

@@ -1,0 +1,190 @@
+#include "tests/manipulators/composite/CompositeTestSupport.h"
+#include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/manipulators/PlaneRotateWidget.h"
+#include "ui_widgets/manipulators/PlaneTranslateRotateWidget.h"
+#include "ui_widgets/manipulators/ThreeAxisTranslatePlaneRotateWidget.h"
+#include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
+#include "ui_widgets/platform/scene/Camera.h"
+#include "ui_widgets/platform/scene/VyrGroupNode.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace CompositeTest;
+using Lumo::float3;
+using Velto::UiWidget::AxisTranslateWidget;
+using Velto::UiWidget::IWidget3D;
+using Velto::UiWidget::PlaneRotateWidget;
+using Velto::UiWidget::PlaneTranslateRotateWidget;
+using Velto::UiWidget::ThreeAxisTranslatePlaneRotateWidget;
+using Velto::UiWidget::ThreeAxisTranslateWidget;
+
+namespace {
+
+// A translate part at the centre of a tilt ring of radius 1 in the XY plane, with a fill disc,
+// created in the widget layer and seen obliquely from (4, -3, 3).
+template<class Composite>
+class TiltRingCompositeTest : public CompositeFixture
+{
+protected:
+    void SetUp() override
+    {
+        h.camera()->lookAt({4, -3, 3}, {0, 0, 0}, zAxis);
+        widget = Composite::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
+        composite.reset(widget);
+        disc = ownCircle(widget);
+        translatePart = widget->getChildren().front().data();
+        ring = qobject_cast<PlaneRotateWidget*>(widget->getChildren().back().data());
+        log.watch(widget, "C");
+    }
+
+    // Every widget below the composite and every node of theirs is visible.
+    bool childrenShown() const
+    {
+        bool shown = true;
+        widget->enumerateAllExcept(
+            [this, &shown](IWidget3D* below) {
+                if (below == widget)
+                    return;
+                shown = shown && below->isVisible();
+                for (Kairn::Graphics::VyrGraphicsNode* node : below->getGraphicsNodes())
+                    shown = shown && node->isVisible();
+            },
+            nullptr);
+        return shown;
+    }
+
+    // Drags one translate handle out along `axis` from `grabbed` by 0.1 a move.
+    void expectTranslateDrag(const float3& grabbed, const float3& axis)
+    {
+        const int moves = 3;
+        dragAlong(grabbed, axis, moves);
+        EXPECT_EQ(log.lines(), dragLines("C", "widgetAxisTranslate", moves));
+        const float3 total = translationSum("C.widgetAxisTranslate");
+        // The mouse stayed on the handle's axis, so the grabbed point followed it exactly.
+        EXPECT_TRUE(near(total, axis * 0.3f, 1e-4f));
+        EXPECT_TRUE(near(ring->getPosition(), axis * 0.3f, 1e-4f));
+        EXPECT_TRUE(near(disc->getPosition(), axis * 0.3f, 1e-4f));
+    }
+
+    Composite* widget = nullptr;
+    Kairn::Graphics::VyrCircleNode* disc = nullptr;
+    IWidget3D* translatePart = nullptr;
+    PlaneRotateWidget* ring = nullptr;
+};
+
+using TiltRingComposites = ::testing::Types<PlaneTranslateRotateWidget, ThreeAxisTranslatePlaneRotateWidget>;
+TYPED_TEST_SUITE(TiltRingCompositeTest, TiltRingComposites);
+
+TYPED_TEST(TiltRingCompositeTest, TranslatePartInTheOverlayRingInTheWidgetsLayer)
+{
+    ASSERT_EQ(this->widget->getChildren().size(), 2u);
+    ASSERT_NE(this->ring, nullptr);
+    EXPECT_EQ(this->translatePart->getSceneItemType(), Kairn::Graphics::SceneItemOverlay);
+    EXPECT_EQ(this->ring->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
+    ASSERT_NE(this->disc, nullptr);
+    EXPECT_FALSE(this->disc->isVisible());
+    EXPECT_FALSE(this->disc->isPickable());
+}
+
+// setFillable reaches the disc alone; showing the whole widget shows the disc as well.
+TYPED_TEST(TiltRingCompositeTest, FillDiscFollowsSetFillableShowAndSetVisible)
+{
+    auto* widget = this->widget;
+    const struct
+    {
+        const char* call;
+        std::function<void()> run;
+        bool discShown;
+    } rows[] = {
+        {"setFillable(true)", [widget] { widget->setFillable(true); }, true},
+        {"setFillable(false)", [widget] { widget->setFillable(false); }, false},
+        {"show(true)", [widget] { widget->show(true); }, true},
+        {"setFillable(false) again", [widget] { widget->setFillable(false); }, false},
+        {"setVisible(true)", [widget] { widget->setVisible(true); }, true},
+    };
+    for (const auto& row : rows) {
+        row.run();
+        EXPECT_EQ(this->disc->isVisible(), row.discShown) << row.call;
+        EXPECT_TRUE(this->childrenShown()) << row.call;
+    }
+    EXPECT_TRUE(this->log.lines().isEmpty());
+}
+
+TYPED_TEST(TiltRingCompositeTest, FillDiscIsNeverGrabbed)
+{
+    this->widget->setFillable(true);
+    // Inside the ring, clear of the translate handles.
+    const float3 onDisc{0.5f, 0.4f, 0};
+    this->h.move(onDisc);
+    EXPECT_FALSE(this->h.press(onDisc));
+    this->h.release(onDisc);
+    EXPECT_TRUE(this->log.lines().isEmpty());
+}
+
+TYPED_TEST(TiltRingCompositeTest, RingDragEmitsOnlyRotateAndTiltsEverything)
+{
+    // The ring point (-1, 0, 0) pulled up toward +Z by 5 degrees a move: 30 degrees about +Y.
+    std::vector<float3> path;
+    for (int i = 1; i <= 6; ++i)
+        path.push_back(onCircle(5 * i, -xAxis, zAxis));
+    EXPECT_TRUE(sameColor(this->disc->getColor(), rgb255(220, 220, 220, 0.5f)));
+    this->dragThrough(-xAxis, path);
+
+    EXPECT_EQ(this->log.lines(), dragLines("C", "widgetAxisRotate", 6));
+    EXPECT_NEAR(sumOfAngles(entriesOf(this->log, "C.widgetAxisRotate")), radians(30), 1e-4);
+    const float3 tilted = onCircle(30, zAxis, xAxis);
+    EXPECT_TRUE(near(this->translatePart->getDirection(), tilted, 1e-4f));
+    EXPECT_TRUE(near(this->ring->getDirection(), tilted, 1e-4f));
+    EXPECT_TRUE(near(this->disc->getZDirection(), tilted, 1e-4f));
+    // The release reset every colour, the disc's to the composite's resting colour.
+    EXPECT_TRUE(sameColor(this->disc->getColor(), rgb255(240, 240, 240, 0.5f)));
+}
+
+using PlaneTranslateRotateTest = TiltRingCompositeTest<PlaneTranslateRotateWidget>;
+
+// The normal handle's geometry is one group: two arrows, a disc and a dot.
+TEST_F(PlaneTranslateRotateTest, HandleIsADoubleArrowAlongTheNormal)
+{
+    auto* handle = qobject_cast<AxisTranslateWidget*>(translatePart);
+    ASSERT_NE(handle, nullptr);
+    ASSERT_EQ(handle->getGraphicsNodes().size(), 1u);
+    auto* geometry = dynamic_cast<Kairn::Graphics::VyrGroupNode*>(handle->getGraphicsNodes().front());
+    ASSERT_NE(geometry, nullptr);
+    EXPECT_EQ(geometry->childCount(), 4);
+    EXPECT_EQ(geometry->getSceneType(), Kairn::Graphics::SceneItemOverlay);
+    EXPECT_EQ(handle->getDirection(), zAxis);
+}
+
+TEST_F(PlaneTranslateRotateTest, EitherArrowDragsAlongTheNormalOnly)
+{
+    // Upper and lower arrows, each grabbed 0.15 out (they are 0.2875 long).
+    for (float side : {1.0f, -1.0f}) {
+        SCOPED_TRACE(side);
+        widget->setPosition({0, 0, 0});
+        log.clear();
+        expectTranslateDrag(zAxis * (0.15f * side), zAxis * side);
+        h.move({3, 3, 0});
+    }
+}
+
+using ThreeAxisTranslatePlaneRotateTest = TiltRingCompositeTest<ThreeAxisTranslatePlaneRotateWidget>;
+
+TEST_F(ThreeAxisTranslatePlaneRotateTest, EachArrowDragsAlongItsAxisOnly)
+{
+    auto* arrows = qobject_cast<ThreeAxisTranslateWidget*>(translatePart);
+    ASSERT_NE(arrows, nullptr);
+    EXPECT_EQ(arrows->getScale(), 0.25f);
+    EXPECT_EQ(ring->getScale(), 1.0f);
+    // Each arrow grabbed 0.15 out (they are 0.25 long).
+    for (const float3& axis : {xAxis, yAxis, zAxis}) {
+        SCOPED_TRACE(MathTest::describe(axis));
+        widget->setPosition({0, 0, 0});
+        log.clear();
+        expectTranslateDrag(axis * 0.15f, axis);
+        h.move({3, 3, 0});
+    }
+}
+
+} // namespace

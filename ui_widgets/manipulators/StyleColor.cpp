@@ -1,0 +1,13 @@
+#include "ui_widgets/manipulators/StyleColor.h"
+
+#include "ui_widgets/platform/host/Conversion.h"
+#include "ui_widgets/platform/host/Styles.h"
+
+namespace Velto::UiWidget {
+
+Lumo::vec4<float> styleColor(const char* text)
+{
+    return Utilities::Conversion::ToColor4(Resource::Styles::ColorFromString(QString::fromLatin1(text)));
+}
+
+} // namespace Velto::UiWidget
