@@ -123,6 +123,20 @@ void ModelController::scaleSincePress(float factor, const Lumo::float3& anchor)
     transformBy(Kairn::Objects::Matrix4<float>::Scale({step, step, step}, anchor));
 }
 
+void ModelController::scaleByRadius(float radius)
+{
+    if (!(radius > 0.0f) || !std::isfinite(radius))
+        return;
+    if (m_lastRadius > 0.0f)
+        scale(radius / m_lastRadius);
+    m_lastRadius = radius;
+}
+
+void ModelController::setReferenceRadius(float radius)
+{
+    m_lastRadius = radius > 0.0f && std::isfinite(radius) ? radius : 0.0f;
+}
+
 void ModelController::notifyChanged()
 {
     emit changed();

@@ -65,6 +65,10 @@ public slots:
     void beginDrag();
     // Uniform scale about `anchor` so that the model is `factor` times its size at the press.
     void scaleSincePress(float factor, const Lumo::float3& anchor);
+    // Uniform scale about the model's centre by the ratio of `radius` to the radius before
+    // (a plane-scale circle's radius); setReferenceRadius gives the first one.
+    void scaleByRadius(float radius);
+    void setReferenceRadius(float radius);
     // Tells the view that the model changed behind the controller's back (a widget that rescales
     // its target object itself).
     void notifyChanged();
@@ -81,6 +85,8 @@ private:
     QString m_name;
     // The factor already applied since the press, for scaleSincePress.
     float m_factorSincePress = 1.0f;
+    // The last radius scaleByRadius saw, 0 before the first.
+    float m_lastRadius = 0.0f;
 };
 
 } // namespace Viewer

@@ -13,12 +13,18 @@
 #include "ui_widgets/manipulators/AxisRotateWidget.h"
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
 #include "ui_widgets/manipulators/GimbalWidget.h"
+#include "ui_widgets/manipulators/DirectionalTranslateFreeRotateWidget.h"
+#include "ui_widgets/manipulators/DirectionalTranslateRotateWidget.h"
 #include "ui_widgets/manipulators/PlaneRotateWidget.h"
+#include "ui_widgets/manipulators/PlaneScaleRotateWidget.h"
+#include "ui_widgets/manipulators/PlaneScaleWidget.h"
+#include "ui_widgets/manipulators/PlaneTranslateRotateWidget.h"
 #include "ui_widgets/manipulators/RingAxisTranslateWidget.h"
 #include "ui_widgets/manipulators/ScaleWidget.h"
 #include "ui_widgets/manipulators/SphereRotateWidget.h"
 #include "ui_widgets/manipulators/TargetScaleWidget.h"
 #include "ui_widgets/manipulators/ThreeAxisRotateWidget.h"
+#include "ui_widgets/manipulators/ThreeAxisTranslatePlaneRotateWidget.h"
 #include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
 #include "ui_widgets/manipulators/TriadWidget.h"
 #include "ui_widgets/nodes/CoordinateAxesNode.h"
@@ -27,12 +33,15 @@
 #include "ui_widgets/nodes/VyrGridPlaneNode.h"
 #include "ui_widgets/nodes/VyrHollowPlaneNode.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
+#include "ui_widgets/nodes/VyrPolygonSelectionNode.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
 #include "ui_widgets/platform/scene/SceneObjectNode.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
 #include "ui_widgets/tracking/MouseTrackingWidget.h"
 #include "ui_widgets/tracking/SurfaceTrackingWidget.h"
 #include "ui_widgets/tracking/SurveyPointWidget.h"
+
+#include <cmath>
 
 namespace Viewer {
 
@@ -67,6 +76,16 @@ GalleryEntry widgetEntry(const QString& category, const QString& description, st
                 auto* widget = Widget::createWidget3D(context.handler, Kairn::Graphics::SceneItemWidget);
                 return std::make_unique<WidgetGalleryItem>(context, widget, bindings, itemSetup, itemSettings);
             }};
+}
+
+// A plane-scale circle around the model's centre, its grabber on the rim; the model scales by
+// the ratio of the radii from there on.
+void fitPlaneScale(Velto::UiWidget::PlaneScaleWidget* widget, const GalleryContext& context)
+{
+    const float radius = 0.8f * context.model->radius();
+    widget->setScale(1.0f);
+    widget->setGrabberPosition(context.model->center() + Lumo::float3{radius, 0.0f, 0.0f});
+    context.model->setReferenceRadius(radius);
 }
 
 // The model's world bounds.
@@ -153,6 +172,10 @@ std::vector<GalleryEntry> makeEntries()
         widgetEntry<RingAxisTranslateWidget>(
             manipulators, QObject::tr("A ring dragged along its axis."),
             {{SIGNAL(widgetTransform(Lumo::Objects::ADevMatrix)), SLOT(transformBy(Lumo::Objects::ADevMatrix))}}),
+        widgetEntry<PlaneScaleWidget>(
+            manipulators, QObject::tr("A circle resized by its small three-arrow grabber; the model scales with it."),
+            {{SIGNAL(widgetScale(float)), SLOT(scaleByRadius(float))}},
+            [](PlaneScaleWidget* widget, const GalleryContext& context) { fitPlaneScale(widget, context); }),
         widgetEntry<ThreeAxisTranslateWidget>(
             composites, QObject::tr("Three coloured arrows: drag any of them along its axis."),
             {{SIGNAL(widgetThreeAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
@@ -174,6 +197,32 @@ std::vector<GalleryEntry> makeEntries()
             {{SIGNAL(widgetTriadRotate(float, Lumo::Objects::XLine<float>)),
               SLOT(rotate(float, Lumo::Objects::XLine<float>))},
              {SIGNAL(widgetTriadTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
+        widgetEntry<PlaneTranslateRotateWidget>(
+            composites, QObject::tr("A normal handle to push the plane and a ring to tilt it."),
+            {{SIGNAL(widgetAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))},
+             {SIGNAL(widgetAxisRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<ThreeAxisTranslatePlaneRotateWidget>(
+            composites, QObject::tr("Three small arrows inside a tilt ring."),
+            {{SIGNAL(widgetAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))},
+             {SIGNAL(widgetAxisRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<DirectionalTranslateRotateWidget>(
+            composites, QObject::tr("A ring handle that slides along a direction, with rings to turn it."),
+            {{SIGNAL(widgetDirectionalAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))},
+             {SIGNAL(widgetAxisRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<DirectionalTranslateFreeRotateWidget>(
+            composites, QObject::tr("A ring handle that slides along a direction, with a trackball to turn it."),
+            {{SIGNAL(widgetDirectionalAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))},
+             {SIGNAL(widgetAxisRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}}),
+        widgetEntry<PlaneScaleRotateWidget>(
+            composites, QObject::tr("A plane-scale circle with a ring that tilts the plane."),
+            {{SIGNAL(widgetScale(float)), SLOT(scaleByRadius(float))},
+             {SIGNAL(widgetScalePlaneRotate(float, Lumo::Objects::XLine<float>)),
+              SLOT(rotate(float, Lumo::Objects::XLine<float>))}},
+            [](PlaneScaleRotateWidget* widget, const GalleryContext& context) { fitPlaneScale(widget, context); }),
         widgetEntry<MouseTrackingWidget>(
             tracking, QObject::tr("A marker that follows the mouse in the plane facing you; the model goes along."),
             {{SIGNAL(widgetTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
@@ -248,6 +297,23 @@ std::vector<GalleryEntry> makeEntries()
                 label->setPosition(centre);
             },
             {}, Kairn::Graphics::SceneItemOverlay),
+        nodeEntry<VyrPolygonSelectionNode>(
+            QStringLiteral("VyrPolygonSelectionNode"),
+            QObject::tr("A selection polygon in view pixels: outline, fill and a marker at each vertex."),
+            [](VyrPolygonSelectionNode* polygon, const Lumo::float3&, float) {
+                // A pentagon in the upper left of the view, in pixels from the top-left corner.
+                for (int corner = 0; corner < 5; ++corner) {
+                    const float angle = 2.0f * 3.14159265f * float(corner) / 5.0f;
+                    polygon->insertPointAtIndex(corner, {220.0f + 110.0f * std::sin(angle),
+                                                         200.0f - 110.0f * std::cos(angle), 0.0f});
+                }
+                polygon->setColor({1.0f, 0.67f, 0.35f, 1.0f});
+                polygon->setFillableColor({1.0f, 0.67f, 0.35f, 0.3f});
+            },
+            [](VyrPolygonSelectionNode* polygon, SettingsForm& form) {
+                form.addCheckBox(QObject::tr("Vertex markers"), polygon->areEndPointsShown(),
+                                 [polygon](bool shown) { polygon->showEndPoints(shown); });
+            }),
         nodeEntry<VyrBoxNode>(
             QStringLiteral("VyrBoxNode"), QObject::tr("The wire frame of a box around the model; faces can be filled."),
             [](VyrBoxNode* box, const Lumo::float3& centre, float radius) {

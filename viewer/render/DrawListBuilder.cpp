@@ -3,8 +3,6 @@
 #include "viewer/render/MatrixConversion.h"
 #include "viewer/render/NodeTessellator.h"
 
-#include "ui_widgets/platform/math/Matrix4.h"
-#include "ui_widgets/platform/scene/BillboardPlacement.h"
 #include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/IScene.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
@@ -78,38 +76,22 @@ std::vector<DrawItem> DrawListBuilder::build()
     for (const SceneItemType type : scene->itemTypes()) {
         const std::vector<VyrGraphicsNode*>& nodes = scene->nodes(type);
         for (VyrGraphicsNode* node : nodes)
-            visit(node, layerOf(type), nullptr);
+            visit(node, layerOf(type));
     }
     return std::move(m_items);
 }
 
-void DrawListBuilder::visit(VyrGraphicsNode* node, int layer, const ADevMatrix* parentTransform)
+void DrawListBuilder::visit(VyrGraphicsNode* node, int layer)
 {
     if (!node || !node->isVisible())
         return;
-    const ADevMatrix transform = placementOf(node, parentTransform);
     if (auto* withProxy = static_cast<VyrGraphicsNodeWithProxy*>(node->GetInterface(VyrGraphicsNodeWithProxy::InterfaceID()))) {
         // Drawn as its main node; the proxy only catches picks.
-        visit(withProxy->getMainNode(), layer, &transform);
+        visit(withProxy->getMainNode(), layer);
         return;
     }
-    addGeometry(node, layer, transform);
-    node->enumerateSubNodes([&](VyrGraphicsNode* child) { visit(child, layer, &transform); });
-}
-
-// The same placement as the pick walk of the point selection tools.
-ADevMatrix DrawListBuilder::placementOf(VyrGraphicsNode* node, const ADevMatrix* parentTransform) const
-{
-    ADevMatrix transform =
-        parentTransform ? ADevMatrix::Multiply(node->getPoseMatrix(), *parentTransform) : node->getPoseMatrix();
-    if (node->hasConstantScreenSize()) {
-        const Lumo::float3 anchor = transform.transformPoint(node->constantScreenSizeAnchor());
-        const float factor = node->constantScreenSizeScale(m_camera.pixelsPerWorldUnitAt(anchor));
-        transform = ADevMatrix::Multiply(transform, Kairn::Objects::Matrix4<float>::Scale({factor, factor, factor}, anchor));
-    }
-    if (const Lumo::Graphics::Billboard* billboard = node->getBillboard())
-        transform = BillboardPlacement::apply(*billboard, transform, m_camera);
-    return transform;
+    addGeometry(node, layer, node->getDrawTransform(m_camera));
+    node->enumerateSubNodes([&](VyrGraphicsNode* child) { visit(child, layer); });
 }
 
 void DrawListBuilder::addGeometry(VyrGraphicsNode* node, int layer, const ADevMatrix& transform)

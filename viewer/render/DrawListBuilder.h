@@ -18,11 +18,11 @@ class Viewport;
 namespace Viewer {
 
 // Walks a viewport's scene and turns every visible node with geometry into draw items, with
-// geometry from the cache. Each node is placed exactly as the point selection tools place it when
-// they pick: its pose followed by its parent's placement, scaled about its anchor for constant
-// screen size, then turned by its billboard (BillboardPlacement), so that what is drawn is what is
-// hit. A node with a proxy is drawn as its main node. 2D text is drawn in pixels, its box's
-// top-left corner at the projection of its origin.
+// geometry from the cache. Each node is drawn with its draw transform (VyrGraphicsNode::
+// getDrawTransform: pose, parent, constant screen size, billboard or screen placement), the
+// matrix its pick tests against, so that what is drawn is what is hit. A node with a proxy is
+// drawn as its main node. 2D text is drawn in pixels, its box's top-left corner at the
+// projection of its draw transform's origin.
 class DrawListBuilder
 {
 public:
@@ -31,9 +31,7 @@ public:
     std::vector<DrawItem> build();
 
 private:
-    void visit(Kairn::Graphics::VyrGraphicsNode* node, int layer, const Lumo::Objects::ADevMatrix* parentTransform);
-    Lumo::Objects::ADevMatrix placementOf(Kairn::Graphics::VyrGraphicsNode* node,
-                                          const Lumo::Objects::ADevMatrix* parentTransform) const;
+    void visit(Kairn::Graphics::VyrGraphicsNode* node, int layer);
     void addGeometry(Kairn::Graphics::VyrGraphicsNode* node, int layer, const Lumo::Objects::ADevMatrix& transform);
     void addItem(Kairn::Graphics::VyrGraphicsNode* node, int part, DrawItem::Style style,
                  const GeometryCache::ShapeMaker& makeShape, int layer, const QMatrix4x4& worldFromLocal,
