@@ -131,7 +131,7 @@ void MainWindow::buildDocks()
     m_description->setWordWrap(true);
     galleryLayout->addWidget(m_gallery, 1);
     galleryLayout->addWidget(m_description);
-    galleryPanel->setMinimumWidth(230);
+    galleryPanel->setMinimumWidth(280);
     galleryDock->setWidget(galleryPanel);
     addDockWidget(Qt::LeftDockWidgetArea, galleryDock);
 
@@ -142,7 +142,7 @@ void MainWindow::buildDocks()
     m_settingsHost = new QWidget;
     m_settingsLayout = new QFormLayout(m_settingsHost);
     scroll->setWidget(m_settingsHost);
-    scroll->setMinimumWidth(300);
+    scroll->setMinimumWidth(280);
     settingsDock->setWidget(scroll);
     addDockWidget(Qt::RightDockWidgetArea, settingsDock);
 
