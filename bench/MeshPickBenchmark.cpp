@@ -72,3 +72,5 @@ void BM_PickRandomRays(benchmark::State& state)
 BENCHMARK(BM_PickRandomRays);
 
 } // namespace
+
+BENCHMARK_MAIN();

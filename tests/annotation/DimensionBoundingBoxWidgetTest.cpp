@@ -1,6 +1,5 @@
 #include "tests/platform/math/MathExpect.h"
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
+#include "tests/support/WidgetFixture.h"
 #include "ui_widgets/annotation/DimensionBoundingBoxWidget.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/nodes/VyrHollowPlaneNode.h"
@@ -22,7 +21,7 @@ using Lumo::float3;
 
 namespace {
 
-class DimensionBoundingBoxWidgetTest : public ::testing::Test
+class DimensionBoundingBoxWidgetTest : public WidgetFixture<DimensionBoundingBoxWidget>
 {
 protected:
     void SetUp() override
@@ -30,13 +29,7 @@ protected:
         live.track<VyrBoxNode>("VyrBoxNode");
         live.track<VyrHollowPlaneNode>("VyrHollowPlaneNode");
         live.track<Kairn::Graphics::VyrTextNode>("VyrTextNode");
-        widget.reset(DimensionBoundingBoxWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
-    }
-
-    void TearDown() override
-    {
-        widget.reset();
-        EXPECT_TRUE(live.unchanged());
+        create();
     }
 
     VyrBoxNode* boxNode() const { return static_cast<VyrBoxNode*>(widget->getGraphicsNodes().at(0)); }
@@ -56,19 +49,11 @@ protected:
     }
     QString labelText(int axis) const { return QString::fromStdWString(label(axis)->getText()); }
 
-    LiveInstanceCheck live;
-    InteractionHarness h;
-    std::unique_ptr<DimensionBoundingBoxWidget> widget;
 };
 
 float3 toFloat3(const Vector3<double>& v)
 {
     return {float(v.x), float(v.y), float(v.z)};
-}
-
-bool isFinite(const float3& v)
-{
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
 } // namespace
@@ -145,7 +130,7 @@ TEST_F(DimensionBoundingBoxWidgetTest, FlatBoxGivesZeroTextScaleAndFinitePlaceme
     widget->updateToBox(flat, Zel::Common::UNIT_CENTIMETER, 0.5);
     for (int axis = 0; axis < 3; ++axis) {
         EXPECT_EQ(label(axis)->getScale(), (float3{0, 0, 0}));
-        EXPECT_TRUE(isFinite(label(axis)->getPosition()));
+        EXPECT_TRUE(Lumo::isFinite(label(axis)->getPosition()));
     }
     EXPECT_EQ(labelText(1), "Y  0.0 " + Velto::Resource::String::UNIT_CENTIMETER_SHORT_TEXT);
     EXPECT_TRUE(MathTest::near(boxNode()->getPosition(), {0, 2, 1}, 1e-3f));

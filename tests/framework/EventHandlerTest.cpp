@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace UiwTest;
@@ -15,257 +16,197 @@ using Lumo::Objects::ADevMatrix;
 
 namespace {
 
-// Two balls of radius 0.5 on the x axis, seen from (0, 0, 10); (0, 3, 0) is empty space.
-class EventHandlerTest : public ::testing::Test
+const float3 aAt{-2, 0, 0}, bAt{2, 0, 0}, empty{0, 3, 0};
+
+// Two balls of radius 0.5 on the x axis, seen from (0, 0, 10); `empty` is empty space.
+struct View
 {
-protected:
-    void SetUp() override
+    InteractionHarness h;
+    SignalLog log;
+    std::unique_ptr<BallWidget> a{BallWidget::createWidget3D(h.handler(), aAt, &log, "A")};
+    std::unique_ptr<BallWidget> b{BallWidget::createWidget3D(h.handler(), bAt, &log, "B")};
+
+    View()
     {
-        a.reset(BallWidget::createWidget3D(h.handler(), aAt, &log, "A"));
-        b.reset(BallWidget::createWidget3D(h.handler(), bAt, &log, "B"));
         a->setHoverCursor(Qt::PointingHandCursor);
         a->setActiveCursor(Qt::SizeAllCursor);
         b->setHoverCursor(Qt::CrossCursor);
         log.watch(a.get(), "A");
         log.watch(b.get(), "B");
-        log.clear();
     }
-
-    void TearDown() override
-    {
-        a.reset();
-        b.reset();
-        EXPECT_TRUE(live.unchanged());
-    }
-
-    float alphaOf(BallWidget* w) const { return w->ball()->getColor().w; }
-
-    const float3 aAt{-2, 0, 0};
-    const float3 bAt{2, 0, 0};
-    const float3 empty{0, 3, 0};
-    LiveInstanceCheck live;
-    InteractionHarness h;
-    SignalLog log;
-    std::unique_ptr<BallWidget> a;
-    std::unique_ptr<BallWidget> b;
+    BallWidget* widget(char name) const { return name == 'A' ? a.get() : name == 'B' ? b.get() : nullptr; }
 };
 
-TEST_F(EventHandlerTest, HoverEntersLeavesAndMovesBetweenWidgets)
+struct Transition
 {
-    EXPECT_FALSE(h.move(aAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "A.widgetEntered", "A.mouseMove"}));
-    EXPECT_EQ(h.handler()->getHoveredWidget(), a.get());
-    EXPECT_EQ(h.cursorShape(), Qt::PointingHandCursor);
-    EXPECT_EQ(a->getColor(), a->getHighlightColor());
+    const char* name;
+    std::function<void(View&)> before;
+    std::function<bool(View&)> event;
+    bool consumed;
+    QStringList calls;
+    char hovered, active; // 'A', 'B' or '-'; a dragged widget stays the hovered one
+    Qt::CursorShape cursor;
+    std::function<void(View&)> check = nullptr;
+};
 
-    // Same widget, same node: only the move.
-    EXPECT_FALSE(h.move(aAt + float3{0.1f, 0.1f, 0}));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseMove"}));
+void nothing(View&) {}
 
-    EXPECT_FALSE(h.move(bAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseLeave", "A.widgetExited", "B.mouseEnter", "B.widgetEntered",
-                                       "B.mouseMove"}));
-    EXPECT_EQ(h.cursorShape(), Qt::CrossCursor);
-    EXPECT_EQ(a->getColor(), a->getInactiveColor());
+const Transition transitions[] = {
+    {"idle: move onto A", nothing, [](View& v) { return v.h.move(aAt); }, false,
+     {"A.mouseEnter", "A.widgetEntered", "A.mouseMove"}, 'A', '-', Qt::PointingHandCursor,
+     [](View& v) { EXPECT_EQ(v.a->getColor(), v.a->getHighlightColor()); }},
+    {"hover: move on the same node", [](View& v) { v.h.move(aAt); },
+     [](View& v) { return v.h.move(aAt + float3{0.1f, 0.1f, 0}); }, false, {"A.mouseMove"}, 'A', '-',
+     Qt::PointingHandCursor},
+    {"hover: move from A to B", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.move(bAt); }, false,
+     {"A.mouseLeave", "A.widgetExited", "B.mouseEnter", "B.widgetEntered", "B.mouseMove"}, 'B', '-',
+     Qt::CrossCursor, [](View& v) { EXPECT_EQ(v.a->getColor(), v.a->getInactiveColor()); }},
+    {"hover: move to another node of the same widget",
+     [](View& v) {
+         v.a->addBall(aAt + float3{0, 1.5f, 0});
+         v.h.move(aAt);
+     },
+     [](View& v) { return v.h.move(aAt + float3{0, 1.5f, 0}); }, false,
+     {"A.mouseLeave", "A.widgetExited", "A.mouseEnter", "A.widgetEntered", "A.mouseMove"}, 'A', '-',
+     Qt::PointingHandCursor, [](View& v) { EXPECT_EQ(v.a->seenNode, v.a->ball(1)); }},
+    {"hover: move off into empty space", [](View& v) { v.h.move(bAt); }, [](View& v) { return v.h.move(empty); },
+     false, {"B.mouseLeave", "B.widgetExited"}, '-', '-', Qt::ArrowCursor},
+    {"idle: move over empty space", nothing, [](View& v) { return v.h.move(empty); }, false, {}, '-', '-',
+     Qt::ArrowCursor},
+    {"idle: press on A", nothing, [](View& v) { return v.h.press(aAt); }, true,
+     {"A.mouseEnter", "A.widgetEntered", "A.mouseDown", "A.widgetSelect"}, 'A', 'A', Qt::SizeAllCursor,
+     [](View& v) {
+         // The widget gets its own node and a point on the side of the sphere facing the camera.
+         EXPECT_EQ(v.a->seenNode, v.a->ball());
+         EXPECT_NEAR(Lumo::length(v.a->seenHitPoint - aAt), 0.5f, 1e-4f);
+         EXPECT_GT(v.a->seenHitPoint.z, 0.0f);
+         // Every other widget keeps 20 % of its alpha.
+         EXPECT_FLOAT_EQ(v.a->ball()->getColor().w, 1.0f);
+         EXPECT_FLOAT_EQ(v.b->ball()->getColor().w, 0.2f);
+     }},
+    {"hover: press on the hovered widget", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.press(aAt); },
+     true, {"A.mouseDown", "A.widgetSelect"}, 'A', 'A', Qt::SizeAllCursor},
+    {"idle: press rejected by A", [](View& v) { v.a->acceptsPress = false; },
+     [](View& v) { return v.h.press(aAt); }, false, {"A.mouseEnter", "A.widgetEntered", "A.mouseDown"}, 'A', '-',
+     Qt::PointingHandCursor, [](View& v) { EXPECT_FLOAT_EQ(v.b->ball()->getColor().w, 1.0f); }},
+    {"hover: release without a drag", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.release(aAt); },
+     false, {}, '-', '-', Qt::PointingHandCursor},
+    {"hover: press over empty space", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.press(empty); },
+     false, {}, 'A', '-', Qt::PointingHandCursor},
+    {"drag: release over the dragged widget",
+     [](View& v) {
+         v.a->releaseStep = ADevMatrix::Translation({0, 1, 0});
+         v.h.press(aAt);
+     },
+     [](View& v) { return v.h.release(aAt); }, true,
+     {"A.mouseUp", "A.widgetDeselect", "A.transformBy", "A.widgetTransform"}, '-', '-', Qt::PointingHandCursor,
+     [](View& v) {
+         EXPECT_EQ(v.a->getPosition(), (float3{-2, 1, 0}));
+         EXPECT_EQ(v.b->getColor(), v.b->getInactiveColor());
+         // Idle although the mouse is over A: the next move enters it again.
+         v.log.clear();
+         v.h.move(float3{-2, 1, 0});
+         EXPECT_EQ(v.log.take(), QStringList({"A.mouseEnter", "A.widgetEntered", "A.mouseMove"}));
+     }},
+    {"drag: release over another widget",
+     [](View& v) {
+         v.a->setStatic(true);
+         v.h.press(aAt);
+         v.h.move(bAt);
+     },
+     [](View& v) { return v.h.release(bAt); }, true,
+     {"A.mouseUp", "A.widgetDeselect", "A.mouseLeave", "A.widgetExited"}, 'B', '-', Qt::ArrowCursor,
+     [](View& v) {
+         EXPECT_EQ(v.a->getPosition(), aAt) << "a static widget is dragged but stays put";
+         EXPECT_EQ(v.b->getColor(), v.b->getInactiveColor());
+         v.log.clear();
+         v.h.move(bAt + float3{0.1f, 0, 0});
+         EXPECT_EQ(v.log.take(), QStringList({"B.mouseMove"})) << "hovered without having been entered";
+     }},
+    {"drag: release over empty space",
+     [](View& v) {
+         v.a->setStatic(true);
+         v.h.press(aAt);
+         v.h.move(empty);
+     },
+     [](View& v) { return v.h.release(empty); }, true,
+     {"A.mouseUp", "A.widgetDeselect", "A.mouseLeave", "A.widgetExited"}, '-', '-', Qt::ArrowCursor},
+    {"drag: press accepted by another widget",
+     [](View& v) {
+         v.a->setStatic(true);
+         v.h.press(aAt);
+         v.h.move(bAt);
+     },
+     [](View& v) { return v.h.press(bAt, Qt::RightButton); }, true, {"B.mouseDown", "B.widgetSelect"}, 'A', 'B',
+     Qt::ClosedHandCursor},
+    {"hover: double click on another widget",
+     [](View& v) {
+         v.a->doubleClickStep = ADevMatrix::Translation({0, 0, 1});
+         v.h.move(bAt);
+     },
+     [](View& v) { return v.h.doubleClick(aAt); }, true,
+     {"A.mouseDoubleClick", "A.transformBy", "A.widgetTransform"}, 'B', '-', Qt::CrossCursor,
+     [](View& v) {
+         EXPECT_EQ(v.a->getPosition(), (float3{-2, 0, 1}));
+         EXPECT_FALSE(v.h.doubleClick(empty));
+     }},
+    {"non-interactive widget is empty space", [](View& v) { v.a->setInteractive(false); },
+     [](View& v) { return v.h.press(aAt) || v.h.doubleClick(aAt); }, false, {}, '-', '-', Qt::ArrowCursor},
+};
 
-    EXPECT_FALSE(h.move(empty));
-    EXPECT_EQ(log.take(), QStringList({"B.mouseLeave", "B.widgetExited"}));
-    EXPECT_EQ(h.handler()->getHoveredWidget(), nullptr);
-    EXPECT_EQ(h.cursorShape(), Qt::ArrowCursor);
-
-    // Over empty space nothing happens and nothing is consumed.
-    EXPECT_FALSE(h.move(empty + float3{0.5f, 0, 0}));
-    EXPECT_TRUE(log.lines().isEmpty());
+TEST(EventHandler, EveryTransitionCallsSignalsAndSetsTheCursorInOrder)
+{
+    for (const Transition& t : transitions) {
+        SCOPED_TRACE(t.name);
+        LiveInstanceCheck live;
+        {
+            View v;
+            t.before(v);
+            v.log.clear();
+            EXPECT_EQ(t.event(v), t.consumed);
+            EXPECT_EQ(v.log.lines(), t.calls);
+            EXPECT_EQ(v.h.handler()->getHoveredWidget(), v.widget(t.hovered));
+            EXPECT_EQ(v.h.handler()->getActiveWidget(), v.widget(t.active));
+            EXPECT_EQ(v.h.cursorShape(), t.cursor);
+            if (t.check)
+                t.check(v);
+        }
+        EXPECT_TRUE(live.unchanged());
+    }
 }
 
-TEST_F(EventHandlerTest, MovingBetweenTwoNodesOfOneWidgetLeavesAndEntersAgain)
+TEST(EventHandler, DragFollowsTheMouseWithTheGrabbedNodeAndNoHoverChanges)
 {
-    a->addBall(aAt + float3{0, 1.5f, 0});
-    h.move(aAt);
-    log.clear();
-    h.move(aAt + float3{0, 1.5f, 0});
-    EXPECT_EQ(log.take(), QStringList({"A.mouseLeave", "A.widgetExited", "A.mouseEnter", "A.widgetEntered",
-                                       "A.mouseMove"}));
-    EXPECT_EQ(a->seenNode, a->ball(1));
-    EXPECT_EQ(h.cursorShape(), Qt::PointingHandCursor);
-}
-
-TEST_F(EventHandlerTest, PressFromIdleEntersSelectsAndFadesTheOthers)
-{
-    EXPECT_TRUE(h.press(aAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "A.widgetEntered", "A.mouseDown", "A.widgetSelect"}));
-    EXPECT_EQ(h.handler()->getActiveWidget(), a.get());
-    EXPECT_EQ(h.cursorShape(), Qt::SizeAllCursor);
-    // The pick hands the widget its own node and a point on the sphere's surface.
-    EXPECT_EQ(a->seenNode, a->ball());
-    const float3 fromCenter = a->seenHitPoint - aAt;
-    EXPECT_NEAR(Lumo::length(fromCenter), 0.5f, 1e-4f);
-    EXPECT_GT(fromCenter.z, 0.0f); // the side facing the camera at z = 10
-    // Every other widget keeps 20 % of its alpha: 1.0 * 0.2.
-    EXPECT_FLOAT_EQ(alphaOf(a.get()), 1.0f);
-    EXPECT_FLOAT_EQ(alphaOf(b.get()), 0.2f);
-}
-
-TEST_F(EventHandlerTest, RejectedPressLeavesTheWidgetHoveredAndConsumesNothing)
-{
-    a->acceptsPress = false;
-    EXPECT_FALSE(h.press(aAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "A.widgetEntered", "A.mouseDown"}));
-    EXPECT_EQ(h.handler()->getActiveWidget(), nullptr);
-    EXPECT_EQ(h.handler()->getHoveredWidget(), a.get());
-    EXPECT_EQ(a->getColor(), a->getHighlightColor());
-    EXPECT_EQ(h.cursorShape(), Qt::PointingHandCursor);
-    EXPECT_FLOAT_EQ(alphaOf(b.get()), 1.0f);
-
-    // A release without a drag consumes nothing, calls nothing and ends the hover.
-    EXPECT_FALSE(h.release(aAt));
-    EXPECT_TRUE(log.lines().isEmpty());
-    EXPECT_EQ(h.handler()->getHoveredWidget(), nullptr);
-}
-
-TEST_F(EventHandlerTest, PressWhileHoveringDoesNotEnterAgain)
-{
-    h.move(aAt);
-    log.clear();
-    EXPECT_TRUE(h.press(aAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseDown", "A.widgetSelect"}));
-}
-
-TEST_F(EventHandlerTest, PressOverNothingChangesNothing)
-{
-    h.move(aAt);
-    log.clear();
-    EXPECT_FALSE(h.press(empty));
-    EXPECT_TRUE(log.lines().isEmpty());
-    EXPECT_EQ(h.handler()->getHoveredWidget(), a.get());
-    EXPECT_EQ(h.cursorShape(), Qt::PointingHandCursor);
-}
-
-TEST_F(EventHandlerTest, DragFollowsTheMouseWithTheGrabbedNodeAndNoHoverChanges)
-{
-    h.press(aAt);
-    log.clear();
+    View v;
+    v.h.press(aAt, Qt::LeftButton, Qt::ShiftModifier);
+    const QVariantMap select = v.log.entries().back().arguments.at(0).toMap();
+    EXPECT_EQ(select["modifiers"].toInt(), int(Qt::ShiftModifier));
+    EXPECT_EQ(select["position"].toPointF(), v.h.screenPoint(aAt));
+    v.log.clear();
     // Across empty space and over B: A keeps getting the moves with its own node.
-    const std::vector<bool> moves = h.moveAlong(aAt, bAt + float3{0, 3, 0}, 4);
-    EXPECT_EQ(moves, std::vector<bool>(4, true));
+    EXPECT_EQ(v.h.moveAlong(aAt, bAt + float3{0, 3, 0}, 4), std::vector<bool>(4, true));
     QStringList expected;
     for (int i = 0; i < 4; ++i)
         expected << "A.mouseMove" << "A.transformBy" << "A.widgetTransform";
-    EXPECT_EQ(log.take(), expected);
-    EXPECT_EQ(a->seenNode, a->ball());
+    EXPECT_EQ(v.log.take(), expected);
+    EXPECT_EQ(v.a->seenNode, v.a->ball());
     // The view plane through A is z = 0, so A ends exactly under the mouse.
-    const float3 reached = a->getPosition();
-    EXPECT_NEAR(reached.x, 2.0f, 1e-4f);
-    EXPECT_NEAR(reached.y, 3.0f, 1e-4f);
-    EXPECT_NEAR(reached.z, 0.0f, 1e-4f);
-    EXPECT_EQ(h.cursorShape(), Qt::SizeAllCursor);
+    EXPECT_LT(Lumo::length(v.a->getPosition() - float3{2, 3, 0}), 1e-4f);
+    EXPECT_EQ(v.h.cursorShape(), Qt::SizeAllCursor);
 }
 
-TEST_F(EventHandlerTest, ReleaseOverTheDraggedWidgetAppliesTheStepAndShowsTheHoverCursor)
+TEST(EventHandler, SilencedWidgetEmitsNothingButStillMoves)
 {
-    a->releaseStep = ADevMatrix::Translation({0, 1, 0});
-    h.press(aAt);
-    log.clear();
-    EXPECT_TRUE(h.release(aAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseUp", "A.widgetDeselect", "A.transformBy", "A.widgetTransform"}));
-    EXPECT_EQ(a->getPosition(), (float3{-2, 1, 0}));
-    EXPECT_EQ(h.cursorShape(), Qt::PointingHandCursor);
-    EXPECT_EQ(h.handler()->getActiveWidget(), nullptr);
-    EXPECT_EQ(h.handler()->getHoveredWidget(), nullptr);
-    // Every resting colour is back, which also ends the fade.
-    EXPECT_EQ(a->getColor(), a->getInactiveColor());
-    EXPECT_EQ(b->getColor(), b->getInactiveColor());
-    // Idle although the mouse is over A: the next move enters it again.
-    h.move(float3{-2, 1, 0});
-    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "A.widgetEntered", "A.mouseMove"}));
+    View v;
+    v.a->setSilenced(true);
+    v.log.clear();
+    v.h.drag(aAt, float3{-2, 1, 0}, 2);
+    EXPECT_EQ(v.log.take(), QStringList({"A.mouseEnter", "A.mouseDown", "A.mouseMove", "A.transformBy", "A.mouseMove",
+                                         "A.transformBy", "A.mouseUp"}));
+    EXPECT_NEAR(v.a->getPosition().y, 1.0f, 1e-4f);
 }
 
-TEST_F(EventHandlerTest, ReleaseAwayFromTheDraggedWidgetLeavesItAndHoversWithoutEntering)
-{
-    // A static widget is dragged like any other: its steps are reported, but it stays put.
-    a->setStatic(true);
-    h.press(aAt);
-    h.move(bAt);
-    EXPECT_EQ(a->getPosition(), aAt);
-    log.clear();
-    EXPECT_TRUE(h.release(bAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseUp", "A.widgetDeselect", "A.mouseLeave", "A.widgetExited"}));
-    EXPECT_EQ(h.cursorShape(), Qt::ArrowCursor);
-    EXPECT_EQ(h.handler()->getHoveredWidget(), b.get());
-    EXPECT_EQ(b->getColor(), b->getInactiveColor());
-
-    h.move(bAt + float3{0.1f, 0, 0});
-    EXPECT_EQ(log.take(), QStringList({"B.mouseMove"}));
-    h.move(empty);
-    EXPECT_EQ(log.take(), QStringList({"B.mouseLeave", "B.widgetExited"}));
-}
-
-TEST_F(EventHandlerTest, ReleaseOverNothingEndsIdle)
-{
-    a->setStatic(true);
-    h.press(aAt);
-    h.move(empty);
-    log.clear();
-    EXPECT_TRUE(h.release(empty));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseUp", "A.widgetDeselect", "A.mouseLeave", "A.widgetExited"}));
-    EXPECT_EQ(h.handler()->getHoveredWidget(), nullptr);
-    EXPECT_EQ(h.cursorShape(), Qt::ArrowCursor);
-}
-
-TEST_F(EventHandlerTest, PressAcceptedDuringADragHandsTheDragOver)
-{
-    a->setStatic(true);
-    h.press(aAt);
-    h.move(bAt);
-    log.clear();
-    EXPECT_TRUE(h.press(bAt, Qt::RightButton));
-    EXPECT_EQ(log.take(), QStringList({"B.mouseDown", "B.widgetSelect"}));
-    EXPECT_EQ(h.handler()->getActiveWidget(), b.get());
-    EXPECT_EQ(h.cursorShape(), Qt::ClosedHandCursor);
-}
-
-TEST_F(EventHandlerTest, DoubleClickAppliesTheWidgetsStepWithoutTouchingHover)
-{
-    a->doubleClickStep = ADevMatrix::Translation({0, 0, 1});
-    h.move(bAt);
-    log.clear();
-    EXPECT_TRUE(h.doubleClick(aAt));
-    EXPECT_EQ(log.take(), QStringList({"A.mouseDoubleClick", "A.transformBy", "A.widgetTransform"}));
-    EXPECT_EQ(a->getPosition(), (float3{-2, 0, 1}));
-    EXPECT_EQ(h.handler()->getHoveredWidget(), b.get());
-    EXPECT_FALSE(h.doubleClick(empty));
-}
-
-TEST_F(EventHandlerTest, ModifiersAndHeldButtonsReachTheWidget)
-{
-    h.press(aAt, Qt::LeftButton, Qt::ShiftModifier);
-    h.move(empty, Qt::ShiftModifier);
-    const QVariantMap select = log.entries().at(3).arguments.at(0).toMap();
-    EXPECT_EQ(log.entries().at(3).line, "A.widgetSelect");
-    EXPECT_EQ(select["button"].toInt(), int(Qt::LeftButton));
-    EXPECT_EQ(select["modifiers"].toInt(), int(Qt::ShiftModifier));
-    EXPECT_EQ(select["position"].toPointF(), h.screenPoint(aAt));
-    EXPECT_EQ(h.buttonsHeld(), Qt::MouseButtons(Qt::LeftButton));
-}
-
-TEST_F(EventHandlerTest, NonInteractiveWidgetIsEmptySpace)
-{
-    a->setInteractive(false);
-    EXPECT_FALSE(h.press(aAt));
-    EXPECT_FALSE(h.doubleClick(aAt));
-    EXPECT_TRUE(log.lines().isEmpty());
-}
-
-TEST_F(EventHandlerTest, SilencedWidgetEmitsNothingButStillMoves)
-{
-    a->setSilenced(true);
-    h.drag(aAt, float3{-2, 1, 0}, 2);
-    EXPECT_EQ(log.take(), QStringList({"A.mouseEnter", "A.mouseDown", "A.mouseMove", "A.transformBy", "A.mouseMove",
-                                       "A.transformBy", "A.mouseUp"}));
-    EXPECT_NEAR(a->getPosition().y, 1.0f, 1e-4f);
-}
-
-TEST(EventHandlerWithoutWidgets, ConsumesNothing)
+TEST(EventHandler, WithoutWidgetsConsumesNothing)
 {
     InteractionHarness h;
     EXPECT_FALSE(h.press({0, 0, 0}));

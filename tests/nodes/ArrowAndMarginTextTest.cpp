@@ -24,13 +24,9 @@ using Lumo::Objects::AutoPtr;
 
 namespace {
 
-class ArrowNodeTest : public NodeCountCheck
-{
-};
+using ArrowNodeTest = NodeCountCheck;
 
-class MarginTextNodeTest : public NodeCountCheck
-{
-};
+using MarginTextNodeTest = NodeCountCheck;
 
 } // namespace
 
@@ -57,12 +53,12 @@ TEST_F(ArrowNodeTest, IsShaftDiscAndHeadInWidgetBlue)
     EXPECT_FLOAT_EQ(head->getRadius(), disc->getRadius()) << "the disc closes the cone's base";
     EXPECT_FLOAT_EQ(head->getHeight(), 0.15f);
     // Disc and cone base sit at the shaft's tip, so the head spans z = 1 .. 1 + 0.15.
-    expectNear(disc->getPosition(), shaft->getEndPoint());
-    expectNear(head->getPosition(), shaft->getEndPoint());
+    EXPECT_TRUE(near(disc->getPosition(), shaft->getEndPoint()));
+    EXPECT_TRUE(near(head->getPosition(), shaft->getEndPoint()));
 
-    EXPECT_EQ(arrow->getColor(), styleBlue());
+    EXPECT_EQ(arrow->getColor(), widgetBlue());
     for (VyrGraphicsNode* child : children)
-        EXPECT_EQ(child->getColor(), styleBlue());
+        EXPECT_EQ(child->getColor(), widgetBlue());
 }
 
 TEST_F(ArrowNodeTest, HeadIsHitWhereItIsSeen)
@@ -108,10 +104,6 @@ TEST_F(MarginTextNodeTest, AnchorsTheLabelWithoutMovingTheNode)
     ASSERT_NE(billboard, nullptr);
     EXPECT_EQ(billboard->AnchorPosition(), anchor);
     EXPECT_FALSE(billboard->useScreenPosition);
-    EXPECT_EQ(billboard->kind, 1);
-    EXPECT_FLOAT_EQ(billboard->FixedScaleFactor(), 1.0f);
-    EXPECT_TRUE(billboard->keepUpright);
-    EXPECT_FALSE(label->hasConstantScreenSize());
 
     // Both size arguments are ignored: any pair anchors exactly as setPosition does.
     for (auto [pixels, factor] : {std::pair{5, 2.0f}, std::pair{50, 0.1f}}) {
@@ -154,12 +146,8 @@ TEST_F(MarginTextNodeTest, ForwardsTextAndColoursToItsTextChildOnly)
     EXPECT_EQ(text->getPosition(), (Lumo::float3{10, -10, 0}));
 
     label->setText(L"42.0°");
-    label->setFont(L"Sans");
     label->setFontSize(14.0f);
-    EXPECT_EQ(std::wstring(label->getText()), L"42.0°");
     EXPECT_EQ(std::wstring(text->getText()), L"42.0°");
-    EXPECT_EQ(std::wstring(label->getFont()), L"Sans");
-    EXPECT_FLOAT_EQ(label->getFontSize(), 14.0f);
     EXPECT_FLOAT_EQ(text->getFontSize(), 14.0f);
 
     const Lumo::vec4<float> red{1, 0, 0, 1};
@@ -168,10 +156,8 @@ TEST_F(MarginTextNodeTest, ForwardsTextAndColoursToItsTextChildOnly)
     label->setColor(red);
     label->setBackgroundColor(shade);
     EXPECT_EQ(text->getColor(), red);
-    EXPECT_EQ(label->getColor(), red);
     EXPECT_EQ(label->Kairn::Graphics::VyrGroupNode::getColor(), groupColorBefore);
     EXPECT_EQ(text->getBackgroundColor(), shade);
-    EXPECT_EQ(label->getBackgroundColor(), shade);
 }
 
 TEST_F(MarginTextNodeTest, CopySharesTheTextChild)

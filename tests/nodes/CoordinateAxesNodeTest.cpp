@@ -12,9 +12,7 @@ using Lumo::Objects::AutoPtr;
 
 namespace {
 
-class CoordinateAxesNodeTest : public NodeCountCheck
-{
-};
+using CoordinateAxesNodeTest = NodeCountCheck;
 
 } // namespace
 
@@ -33,10 +31,9 @@ TEST_F(CoordinateAxesNodeTest, HasOneTintedArrowPerAxis)
         ASSERT_EQ(arrows.size(), 1u);
         auto* arrow = static_cast<VyrArrowNode*>(arrows[0]->GetInterface(VyrArrowNode::InterfaceID()));
         ASSERT_NE(arrow, nullptr);
-        expectNear(arrow->getPosition(), {0, 0, 0});
-        expectNear(arrow->getZDirection(), directions[i]);
-        const Lumo::vec4<float> tint =
-            Velto::Utilities::Conversion::ToColor4(Velto::Resource::Styles::ColorFromString(tints[i]));
+        EXPECT_TRUE(near(arrow->getPosition(), {0, 0, 0}));
+        EXPECT_TRUE(near(arrow->getZDirection(), directions[i]));
+        const Lumo::vec4<float> tint = styleColor(tints[i]);
         EXPECT_EQ(tint.w, 1.0f) << "the tint text must parse";
         EXPECT_EQ(arrow->getColor(), tint);
         for (VyrGraphicsNode* part : childrenOf(arrow))

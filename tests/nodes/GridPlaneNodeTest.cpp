@@ -31,10 +31,7 @@ std::vector<Segment> segmentsOf(VyrGridPlaneNode* grid)
     return segments;
 }
 
-
-class GridPlaneNodeTest : public NodeCountCheck
-{
-};
+using GridPlaneNodeTest = NodeCountCheck;
 
 } // namespace
 
@@ -47,18 +44,18 @@ TEST_F(GridPlaneNodeTest, DefaultGridIsTwentyCellsOfOneTenth)
     EXPECT_EQ(grid->childCount(), 44);
 
     // Lines along Y run from y = -N s = -1 to +1, at x = -1, -0.9, ..., 1.
-    expectNear(lines[0].start, {-1, -1, 0}, 1e-4f);
-    expectNear(lines[0].end, {-1, 1, 0}, 1e-4f);
-    expectNear(lines[20].start, {1, -1, 0}, 1e-4f);
+    EXPECT_TRUE(near(lines[0].start, {-1, -1, 0}, 1e-4f));
+    EXPECT_TRUE(near(lines[0].end, {-1, 1, 0}, 1e-4f));
+    EXPECT_TRUE(near(lines[20].start, {1, -1, 0}, 1e-4f));
     // Axis along Y: L = max(N s, 2 |Y|) = max(1, 2) = 2, 4 L long, centred on the origin.
-    expectNear(lines[21].start, {0, -4, 0}, 1e-4f);
-    expectNear(lines[21].end, {0, 4, 0}, 1e-4f);
+    EXPECT_TRUE(near(lines[21].start, {0, -4, 0}, 1e-4f));
+    EXPECT_TRUE(near(lines[21].end, {0, 4, 0}, 1e-4f));
     // Lines along X come in descending y, from +1 down to -1.
-    expectNear(lines[22].start, {-1, 1, 0}, 1e-4f);
-    expectNear(lines[22].end, {1, 1, 0}, 1e-4f);
-    expectNear(lines[42].start, {-1, -1, 0}, 1e-4f);
-    expectNear(lines[43].start, {-4, 0, 0}, 1e-4f);
-    expectNear(lines[43].end, {4, 0, 0}, 1e-4f);
+    EXPECT_TRUE(near(lines[22].start, {-1, 1, 0}, 1e-4f));
+    EXPECT_TRUE(near(lines[22].end, {1, 1, 0}, 1e-4f));
+    EXPECT_TRUE(near(lines[42].start, {-1, -1, 0}, 1e-4f));
+    EXPECT_TRUE(near(lines[43].start, {-4, 0, 0}, 1e-4f));
+    EXPECT_TRUE(near(lines[43].end, {4, 0, 0}, 1e-4f));
 }
 
 TEST_F(GridPlaneNodeTest, NormalisesGridDirectionsButScalesAxesWithThem)
@@ -72,15 +69,15 @@ TEST_F(GridPlaneNodeTest, NormalisesGridDirectionsButScalesAxesWithThem)
     EXPECT_EQ(grid->getUntransformedPosition(), origin);
 
     // First line along Z at x offset -N s = -2, from z = -2 to +2 about the origin: unit steps.
-    expectNear(lines[0].start, origin + Lumo::float3{-2, 0, -2}, 1e-4f);
-    expectNear(lines[0].end, origin + Lumo::float3{-2, 0, 2}, 1e-4f);
+    EXPECT_TRUE(near(lines[0].start, origin + Lumo::float3{-2, 0, -2}, 1e-4f));
+    EXPECT_TRUE(near(lines[0].end, origin + Lumo::float3{-2, 0, 2}, 1e-4f));
     // Axes: L = max(N s, 2 |direction|) = max(2, 6) = 6, reaching 2 L = 12 each way.
     const Segment zAxis = lines[5];
-    expectNear(zAxis.start, origin + Lumo::float3{0, 0, -12}, 1e-4f);
-    expectNear(zAxis.end, origin + Lumo::float3{0, 0, 12}, 1e-4f);
+    EXPECT_TRUE(near(zAxis.start, origin + Lumo::float3{0, 0, -12}, 1e-4f));
+    EXPECT_TRUE(near(zAxis.end, origin + Lumo::float3{0, 0, 12}, 1e-4f));
     const Segment xAxis = lines[11];
-    expectNear(xAxis.start, origin + Lumo::float3{-12, 0, 0}, 1e-4f);
-    expectNear(xAxis.end, origin + Lumo::float3{12, 0, 0}, 1e-4f);
+    EXPECT_TRUE(near(xAxis.start, origin + Lumo::float3{-12, 0, 0}, 1e-4f));
+    EXPECT_TRUE(near(xAxis.end, origin + Lumo::float3{12, 0, 0}, 1e-4f));
 }
 
 TEST_F(GridPlaneNodeTest, ZeroCellsLeaveOnlyPointsAndAxes)

@@ -25,25 +25,14 @@ public:
         Velto::UiWidget::Widget3DEventHandler* handler = m_harness.handler();
         if (!handler)
             return false;
-        const QEvent::Type type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
-            && type != QEvent::MouseButtonDblClick)
-            return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         bool consumed = false;
-        switch (type) {
-        case QEvent::MouseButtonPress:
-            consumed = handler->mousePress(mouse);
-            break;
-        case QEvent::MouseMove:
-            consumed = handler->mouseMove(mouse);
-            break;
-        case QEvent::MouseButtonRelease:
-            consumed = handler->mouseRelease(mouse);
-            break;
-        default:
-            consumed = handler->mouseDoubleClick(mouse);
-            break;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: consumed = handler->mousePress(mouse); break;
+        case QEvent::MouseMove: consumed = handler->mouseMove(mouse); break;
+        case QEvent::MouseButtonRelease: consumed = handler->mouseRelease(mouse); break;
+        case QEvent::MouseButtonDblClick: consumed = handler->mouseDoubleClick(mouse); break;
+        default: return false;
         }
         m_harness.m_results.push_back({event->type(), mouse->position(), consumed});
         return consumed;
@@ -73,11 +62,6 @@ InteractionHarness::~InteractionHarness()
 QWidget* InteractionHarness::view() const
 {
     return m_view.get();
-}
-
-Kairn::Graphics::Viewport* InteractionHarness::viewport() const
-{
-    return m_viewport.get();
 }
 
 Kairn::Graphics::Camera* InteractionHarness::camera() const
@@ -186,11 +170,6 @@ Qt::MouseButtons InteractionHarness::buttonsHeld() const
 const std::vector<HandlerResult>& InteractionHarness::results() const
 {
     return m_results;
-}
-
-void InteractionHarness::clearResults()
-{
-    m_results.clear();
 }
 
 QCursor InteractionHarness::viewCursor() const

@@ -1,26 +1,10 @@
 #pragma once
 
-// Drives the widget library the way a host application does, for interaction tests.
-//
-// One harness is one 3D view: a QWidget (800 x 600 by default, mouse tracking on, as a host
-// view has it), a Viewport of the same size whose perspective camera looks from (0, 0, 10) at the
-// origin with +y up, and a Widget3DEventHandler for the two. Mouse events are real QMouseEvents
-// sent to the view with QApplication::sendEvent; an event filter on the view forwards each one to
-// the handler's mousePress / mouseMove / mouseRelease / mouseDoubleClick, exactly as a host
-// forwards them, records whether the handler consumed it, and stops consumed events there.
-//
-// Positions are given as world points (projected through the camera to their sub-pixel screen
-// position) or directly as screen points. The harness tracks the buttons held: a press adds its
-// button, a release removes it, and moves carry the buttons still held. Modifiers are per event.
-//
-//     InteractionHarness h;
-//     auto* w = MyWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-//     EXPECT_TRUE(h.press(w->getPosition()));          // consumed by the widget
-//     h.drag({0, 0, 0}, {1, 0, 0}, 4);                 // press, 4 moves, release
-//     EXPECT_EQ(h.cursorShape(), Qt::ArrowCursor);
-//
-// Companions: SignalLog (the ordered signals of several widgets) and LiveInstanceCheck (node
-// instance counters back to their start at the end of a test).
+// One 3D view driven the way a host drives it: an 800 x 600 QWidget with mouse tracking, a
+// Viewport whose camera looks from (0, 0, 10) at the origin with +y up, and a
+// Widget3DEventHandler. Real QMouseEvents are sent to the view; an event filter forwards each to
+// the handler, records whether it was consumed and stops consumed events. Presses add their
+// button to the held buttons, releases remove it, moves carry the buttons still held.
 
 #include "ui_widgets/platform/math/Vec.h"
 
@@ -63,7 +47,6 @@ public:
     InteractionHarness& operator=(const InteractionHarness&) = delete;
 
     QWidget* view() const;
-    Kairn::Graphics::Viewport* viewport() const;
     Kairn::Graphics::Camera* camera() const;
     Kairn::Graphics::VyrScene* scene() const;
     Velto::UiWidget::Widget3DEventHandler* handler() const;
@@ -103,7 +86,6 @@ public:
 
     Qt::MouseButtons buttonsHeld() const;
     const std::vector<HandlerResult>& results() const;
-    void clearResults();
 
     QCursor viewCursor() const;
     Qt::CursorShape cursorShape() const;

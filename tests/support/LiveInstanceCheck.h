@@ -1,16 +1,7 @@
 #pragma once
 
-// Checks that a test leaves no scene node behind. The check snapshots the live-instance counter
-// (NetObjectCountImpl) of every tracked node class when it is made; unchanged() then compares
-// them again:
-//
-//     LiveInstanceCheck live;                  // the scene layer's node classes
-//     live.track<ArrowNode>("ArrowNode");      // and the custom nodes a test creates
-//     { ... create, drag and destroy widgets ... }
-//     EXPECT_TRUE(live.unchanged());
-//
-// VyrGraphicsNode counts every node of every class, so the default set already catches any leak;
-// the per-class counters say which kind of node it was.
+// Snapshots the live-instance counters of the scene layer's node classes (and of the classes a
+// test adds with track) when made; unchanged() compares them again, so a leaked node fails.
 
 #include "ui_widgets/platform/scene/NetObjectCountImpl.h"
 

@@ -58,6 +58,15 @@ const std::vector<SignalLog::Entry>& SignalLog::entries() const
     return m_entries;
 }
 
+std::vector<SignalLog::Entry> SignalLog::entriesOf(const QString& line) const
+{
+    std::vector<Entry> found;
+    for (const Entry& entry : m_entries)
+        if (entry.line == line)
+            found.push_back(entry);
+    return found;
+}
+
 void SignalLog::clear()
 {
     m_entries.clear();

@@ -1,18 +1,8 @@
 #pragma once
 
-// Records the signals of several objects in the order they are emitted, so that an interaction
-// test can compare the whole sequence at once:
-//
-//     SignalLog log;
-//     log.watch(ball, "ball");          // every signal the class of `ball` declares
-//     log.watch(box, "box");
-//     h.press(ball->getPosition());
-//     EXPECT_EQ(log.take(), QStringList({"ball.widgetEntered", "ball.widgetSelect"}));
-//
-// Test widgets can put their own calls into the same sequence with note("ball.mouseDown"), so a
-// log reads like the event trace of the interaction. Arguments are kept in entries(): values of
-// copyable types as QVariants, a QMouseEvent as a QVariantMap with "type", "position", "button",
-// "buttons" and "modifiers".
+// The signals of several objects in the order they are emitted, as lines "<name>.<signal>";
+// note() puts a test's own line into the same sequence. Arguments are kept as QVariants, a
+// QMouseEvent as a QVariantMap with "type", "position", "button", "buttons" and "modifiers".
 
 #include <QMetaMethod>
 #include <QObject>
@@ -36,8 +26,7 @@ public:
     SignalLog(const SignalLog&) = delete;
     SignalLog& operator=(const SignalLog&) = delete;
 
-    // Watches every signal that the class of `object` and its bases below QObject declare. Lines
-    // read "<name>.<signal>".
+    // Every signal that the class of `object` and its bases below QObject declare.
     void watch(QObject* object, const QString& name);
     void note(const QString& line);
 
@@ -45,6 +34,7 @@ public:
     // The lines so far, and a fresh log.
     QStringList take();
     const std::vector<Entry>& entries() const;
+    std::vector<Entry> entriesOf(const QString& line) const;
     void clear();
 
     int qt_metacall(QMetaObject::Call call, int id, void** arguments) override;

@@ -1,7 +1,5 @@
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
-#include "tests/support/SignalLog.h"
-#include "tests/tracking/StyleColorExpect.h"
+#include "tests/support/ColorExpect.h"
+#include "tests/support/WidgetFixture.h"
 #include "ui_widgets/annotation/CameraWidget.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
@@ -14,7 +12,6 @@
 #include <memory>
 
 using namespace UiwTest;
-using namespace TrackingTest;
 using Lumo::float3;
 using Velto::UiWidget::CameraWidget;
 using Velto::UiWidget::Widget3DMouseEvent;
@@ -41,29 +38,21 @@ protected:
 };
 
 // The camera marker at (1, 0, 0), seen by the harness camera from (0, 0, 10).
-class CameraWidgetTest : public ::testing::Test
+class CameraWidgetTest : public WidgetFixture<CameraWidget>
 {
 protected:
-    void TearDown() override
-    {
-        camera.reset();
-        EXPECT_TRUE(live.unchanged());
-    }
-
     void create(bool withMesh)
     {
-        camera.reset(withMesh ? CameraWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget)
+        widget.reset(withMesh ? CameraWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget)
                               : CameraWidgetWithoutMesh::create(h.handler()));
+        camera = widget.get();
         camera->setPosition(at);
         log.clear();
-        log.watch(camera.get(), "c");
+        log.watch(camera, "c");
     }
 
     const float3 at{1, 0, 0};
-    LiveInstanceCheck live;
-    InteractionHarness h;
-    SignalLog log;
-    std::unique_ptr<CameraWidget> camera;
+    CameraWidget* camera = nullptr;
 };
 
 TEST_F(CameraWidgetTest, MeshFromTheResourceOrACone)
@@ -75,7 +64,7 @@ TEST_F(CameraWidgetTest, MeshFromTheResourceOrACone)
     };
     for (const Row& row : {Row{"resource mesh", true}, Row{"unreadable mesh", false}}) {
         SCOPED_TRACE(row.name);
-        camera.reset();
+        widget.reset();
         {
             LiveInstanceCheck created;
             created.track<Kairn::Graphics::VyrMeshNode>("VyrMeshNode");
@@ -94,11 +83,11 @@ TEST_F(CameraWidgetTest, MeshFromTheResourceOrACone)
         }
 
         // Either way the marker rests in the widget blue and lights up under the mouse.
-        EXPECT_TRUE(sameColor(camera->getColor(), opaqueRgb(112, 173, 193)));
+        EXPECT_TRUE(sameColor(camera->getColor(), rgb255(112, 173, 193)));
         EXPECT_FALSE(h.move(at));
-        EXPECT_TRUE(sameColor(camera->getColor(), opaqueRgb(141, 189, 205)));
+        EXPECT_TRUE(sameColor(camera->getColor(), rgb255(141, 189, 205)));
         EXPECT_FALSE(h.move({1, 3, 0}));
-        EXPECT_TRUE(sameColor(camera->getColor(), opaqueRgb(112, 173, 193)));
+        EXPECT_TRUE(sameColor(camera->getColor(), rgb255(112, 173, 193)));
         EXPECT_EQ(log.take(), QStringList({"c.widgetEntered", "c.widgetExited"}));
         EXPECT_EQ(camera->getPosition(), at);
     }

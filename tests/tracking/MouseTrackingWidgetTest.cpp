@@ -1,7 +1,5 @@
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
 #include "tests/platform/math/MathExpect.h"
-#include "tests/support/SignalLog.h"
+#include "tests/support/WidgetFixture.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/tracking/MouseTrackingWidget.h"
@@ -18,21 +16,10 @@ using Velto::UiWidget::MouseTrackingWidget;
 namespace {
 
 // A tracking sphere at (1, 0.5, 0), seen by the harness camera from (0, 0, 10).
-class MouseTrackingWidgetTest : public ::testing::Test
+class MouseTrackingWidgetTest : public WidgetFixture<MouseTrackingWidget>
 {
 protected:
-    void SetUp() override
-    {
-        widget.reset(MouseTrackingWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
-        widget->setPosition(start);
-        log.watch(widget.get(), "w");
-    }
-
-    void TearDown() override
-    {
-        widget.reset();
-        EXPECT_TRUE(live.unchanged());
-    }
+    void SetUp() override { create()->setPosition(start); }
 
     // The pixel under the sphere's centre, so that offsets from it are whole pixels.
     QPointF pressPoint() const
@@ -42,10 +29,6 @@ protected:
     }
 
     const float3 start{1, 0.5f, 0};
-    LiveInstanceCheck live;
-    InteractionHarness h;
-    SignalLog log;
-    std::unique_ptr<MouseTrackingWidget> widget;
 };
 
 TEST_F(MouseTrackingWidgetTest, DragStartsOnlyBeyondTheManhattanThreshold)

@@ -1,7 +1,5 @@
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
 #include "tests/platform/math/MathExpect.h"
-#include "tests/support/SignalLog.h"
+#include "tests/support/WidgetFixture.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/math/Projection.h"
@@ -34,23 +32,21 @@ constexpr float pointTolerance = 0.001f;
 
 // A faceted sphere of radius 2 around the origin in the host's model layer, and a tracking
 // widget resting on its front pole, seen from (0, 0, 10).
-class SurfaceTrackingWidgetTest : public ::testing::Test
+class SurfaceTrackingWidgetTest : public WidgetFixture<SurfaceTrackingWidget>
 {
 protected:
     void SetUp() override
     {
         model = Kairn::Graphics::VyrMeshNode::createAndAddGraphicsNode(h.scene(), Kairn::Graphics::SceneItemModel);
         ASSERT_TRUE(model->setMesh(Kairn::Graphics::ProceduralMeshes::uvSphere(radius, bands, 2 * bands)));
-        widget.reset(SurfaceTrackingWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
-        widget->setPosition(pole);
-        log.watch(widget.get(), "w");
+        create()->setPosition(pole);
     }
 
     void TearDown() override
     {
         widget.reset();
         model = nullptr;
-        EXPECT_TRUE(live.unchanged());
+        WidgetFixture::TearDown();
     }
 
     QPointF pressPoint() const
@@ -69,11 +65,7 @@ protected:
     }
 
     const float3 pole{0, 0, radius};
-    LiveInstanceCheck live;
-    InteractionHarness h;
     Lumo::Objects::AutoPtr<Kairn::Graphics::VyrMeshNode> model;
-    SignalLog log;
-    std::unique_ptr<SurfaceTrackingWidget> widget;
 };
 
 TEST_F(SurfaceTrackingWidgetTest, MarkerLandsOnTheSurfaceAndReportsTheTurnOntoTheNormal)

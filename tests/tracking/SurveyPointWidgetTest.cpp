@@ -1,7 +1,5 @@
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
-#include "tests/support/SignalLog.h"
-#include "tests/tracking/StyleColorExpect.h"
+#include "tests/support/ColorExpect.h"
+#include "tests/support/WidgetFixture.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
@@ -16,7 +14,6 @@
 #include <string>
 
 using namespace UiwTest;
-using namespace TrackingTest;
 using Lumo::float3;
 using Velto::UiWidget::IWidget3D;
 using Velto::UiWidget::SurveyPointWidget;
@@ -24,10 +21,10 @@ using Velto::UiWidget::VyrMarginTextNode;
 
 namespace {
 
-const Lumo::vec4<float> labelGrey = opaqueRgb(126, 126, 126);
+const Lumo::vec4<float> labelGrey = rgb255(126, 126, 126);
 
 // A survey point "Station 4" at (1, 0, 0), facing the harness camera at (0, 0, 10).
-class SurveyPointWidgetTest : public ::testing::Test
+class SurveyPointWidgetTest : public WidgetFixture<SurveyPointWidget>
 {
 protected:
     void SetUp() override
@@ -35,26 +32,16 @@ protected:
         live.track<VyrMarginTextNode>("VyrMarginTextNode");
         live.track<Kairn::Graphics::VyrCircleNode>("VyrCircleNode");
         live.track<Kairn::Graphics::VyrLineSegmentNode>("VyrLineSegmentNode");
-        point.reset(SurveyPointWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+        point = create("s");
         point->setPosition(at);
         point->setLabel(L"Station 4");
-        log.watch(point.get(), "s");
-    }
-
-    void TearDown() override
-    {
-        point.reset();
-        EXPECT_TRUE(live.unchanged());
     }
 
     VyrMarginTextNode* label() const { return point->getLabelNode(); }
     std::wstring labelText() const { return label()->getText(); }
 
     const float3 at{1, 0, 0};
-    LiveInstanceCheck live;
-    InteractionHarness h;
-    SignalLog log;
-    std::unique_ptr<SurveyPointWidget> point;
+    SurveyPointWidget* point = nullptr;
 };
 
 TEST_F(SurveyPointWidgetTest, PressIsTakenButNeverMovesThePoint)
@@ -85,7 +72,7 @@ TEST_F(SurveyPointWidgetTest, LabelFollowsSetLabelAndTakesItsColours)
 
     // As built: grey text on the widget blue.
     EXPECT_TRUE(sameColor(label()->getColor(), labelGrey));
-    EXPECT_TRUE(sameColor(label()->getBackgroundColor(), opaqueRgb(112, 173, 193)));
+    EXPECT_TRUE(sameColor(label()->getBackgroundColor(), rgb255(112, 173, 193)));
 
     struct Row
     {
@@ -124,7 +111,7 @@ TEST_F(SurveyPointWidgetTest, LabelSurvivesClearGraphicsNodes)
     EXPECT_EQ(point->getGraphicsNodes(), std::vector<Kairn::Graphics::VyrGraphicsNode*>({label()}));
     EXPECT_EQ(label()->getScene(), h.scene());
     EXPECT_EQ(label()->getSceneType(), Kairn::Graphics::SceneItemOverlay);
-    EXPECT_EQ(IWidget3D::getWidgetFromGraphicsNode(label()), point.get());
+    EXPECT_EQ(IWidget3D::getWidgetFromGraphicsNode(label()), point);
     EXPECT_EQ(labelText(), L"Station 4");
 }
 

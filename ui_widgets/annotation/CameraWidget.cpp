@@ -1,9 +1,8 @@
 #include "ui_widgets/annotation/CameraWidget.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
 
@@ -12,14 +11,6 @@
 
 namespace Velto::UiWidget {
 
-namespace {
-
-Lumo::vec4<float> styleColor(const char* text)
-{
-    return Utilities::Conversion::ToColor4(Resource::Styles::ColorFromString(QString::fromLatin1(text)));
-}
-
-} // namespace
 
 CameraWidget* CameraWidget::createWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type)
 {

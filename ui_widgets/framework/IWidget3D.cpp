@@ -1,8 +1,10 @@
 #include "ui_widgets/framework/IWidget3D.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DGroup.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
+#include "ui_widgets/platform/host/Conversion.h"
 #include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/math/Intern.h"
 #include "ui_widgets/platform/math/Matrix4.h"
@@ -24,24 +26,14 @@ using Lumo::Objects::ADevMatrix;
 using Matrix4 = Kairn::Objects::Matrix4<float>;
 using Vector3 = Kairn::Objects::Vector3<float>;
 
-namespace {
-
-Lumo::vec4<float> toVec4(const QColor& c)
-{
-    return {float(c.redF()), float(c.greenF()), float(c.blueF()), float(c.alphaF())};
-}
-
-} // namespace
-
 IWidget3D::IWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type)
     : eventHandler(handler)
     , sceneItemType(type)
 {
     // Widgets are meant to get their colours from their own class; one that never does still
     // rests in the style's widget blue and lights up on hover.
-    const QColor blue = Resource::Styles::Instance().Color3DWidgetBlue();
-    inactiveColor = toVec4(blue);
-    highlightColor = toVec4(blue.lighter(120));
+    inactiveColor = widgetBlue();
+    highlightColor = Utilities::Conversion::ToColor4(Resource::Styles::Instance().Color3DWidgetBlue().lighter(120));
     if (handler)
         handler->addWidget3D(this);
 }
@@ -64,12 +56,17 @@ const Lumo::Objects::UString* IWidget3D::AttachmentID()
     return id;
 }
 
-IWidget3D* IWidget3D::getWidgetFromGraphicsNode(VyrGraphicsNode* node)
+void* IWidget3D::rootAttachment(VyrGraphicsNode* node, const Lumo::Objects::UString* id)
 {
     if (!node)
         return nullptr;
     VyrGraphicsNode* root = VyrGroupNode::getRootParentNode(node);
-    return static_cast<IWidget3D*>((root ? root : node)->GetVoidAttachment(AttachmentID()));
+    return (root ? root : node)->GetVoidAttachment(id);
+}
+
+IWidget3D* IWidget3D::getWidgetFromGraphicsNode(VyrGraphicsNode* node)
+{
+    return static_cast<IWidget3D*>(rootAttachment(node, AttachmentID()));
 }
 
 VyrGraphicsNode* IWidget3D::getRootGraphicsNode(VyrGraphicsNode* node)

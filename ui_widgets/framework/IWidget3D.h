@@ -58,6 +58,9 @@ public:
 protected:
     IWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type);
 
+    // What the root parent of `node` (or `node` itself when it has no parent) carries under `id`.
+    static void* rootAttachment(Kairn::Graphics::VyrGraphicsNode* node, const Lumo::Objects::UString* id);
+
     virtual void init() = 0;
 
 public:

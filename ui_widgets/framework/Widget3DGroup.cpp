@@ -6,7 +6,6 @@
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/math/Vector3.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNode.h"
-#include "ui_widgets/platform/scene/VyrGroupNode.h"
 #include "ui_widgets/platform/scene/VyrScene.h"
 
 #include <algorithm>
@@ -14,7 +13,6 @@
 namespace Velto::UiWidget {
 
 using Kairn::Graphics::VyrGraphicsNode;
-using Kairn::Graphics::VyrGroupNode;
 using Lumo::Objects::ADevMatrix;
 using Matrix4 = Kairn::Objects::Matrix4<float>;
 using Vector3 = Kairn::Objects::Vector3<float>;
@@ -55,10 +53,7 @@ const Lumo::Objects::UString* Widget3DGroup::AttachmentID()
 
 Widget3DGroup* Widget3DGroup::getWidgetGroupFromGraphicsNode(VyrGraphicsNode* node)
 {
-    if (!node)
-        return nullptr;
-    VyrGraphicsNode* root = VyrGroupNode::getRootParentNode(node);
-    return static_cast<Widget3DGroup*>((root ? root : node)->GetVoidAttachment(AttachmentID()));
+    return static_cast<Widget3DGroup*>(rootAttachment(node, AttachmentID()));
 }
 
 void Widget3DGroup::addWidget(IWidget3D* widget)

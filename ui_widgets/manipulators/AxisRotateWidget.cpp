@@ -2,6 +2,7 @@
 
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
+#include "ui_widgets/manipulators/RotationAngle.h"
 #include "ui_widgets/manipulators/RotationCursor.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
 #include "ui_widgets/platform/math/GrabDirection.h"
@@ -34,8 +35,6 @@ constexpr float ratchetDistance = 1.0625f;
 // Below this cosine between two grab vectors a move is a step; above it, or at the opposite
 // end near a half turn, the move is held back.
 constexpr float stepCosine = 0.99999f;
-constexpr float fullTurn = 6.2831855f;
-constexpr float radiansToDegrees = 57.29578f;
 constexpr double degreesPerRadian = 57.29577951308232;
 constexpr double radiansPerDegree = 0.017453292519943295;
 // A ratchet move of this many degrees or more is a jump, not a drag.
@@ -134,7 +133,7 @@ std::wstring AxisRotateWidget::getAngleString()
 {
     angleStream.str(std::wstring());
     angleStream.clear();
-    angleStream << L' ' << angle * radiansToDegrees << L' ' << std::ends;
+    angleStream << L' ' << labelDegrees(angle) << L' ' << std::ends;
     return angleStream.str();
 }
 
@@ -303,10 +302,7 @@ ADevMatrix AxisRotateWidget::mouseMove(const Widget3DMouseEvent& event)
         }
     }
 
-    if (angle > fullTurn)
-        angle -= fullTurn;
-    else if (angle < -fullTurn)
-        angle += fullTurn;
+    angle = wrappedRotationAngle(angle);
 
     if (displayAngle)
         updateAngleLabel();

@@ -2,7 +2,7 @@
 
 #include "ui_widgets/framework/Widget3DGroup.h"
 #include "ui_widgets/manipulators/RingAxisTranslateWidget.h"
-#include "ui_widgets/manipulators/StyleColor.h"
+#include "ui_widgets/framework/StyleColor.h"
 
 namespace Velto::UiWidget {
 

@@ -4,7 +4,7 @@
 #include "ui_widgets/manipulators/AxisRotateWidget.h"
 #include "ui_widgets/manipulators/DirectionHandleParts.h"
 #include "ui_widgets/manipulators/RingAxisTranslateWidget.h"
-#include "ui_widgets/manipulators/StyleColor.h"
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/manipulators/ThreeAxisRotateWidget.h"
 
 namespace Velto::UiWidget {

@@ -1,10 +1,9 @@
 #include "ui_widgets/manipulators/GimbalWidget.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/AxisRotateWidget.h"
 #include "ui_widgets/manipulators/ThreeAxisRotateWidget.h"
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 
 namespace Velto::UiWidget {
 
@@ -35,8 +34,7 @@ void GimbalWidget::init()
 
     auto* outerRing = new AxisRotateWidget(eventHandler, sceneItemType);
     outerRing->init();
-    const Lumo::vec4<float> grey =
-        Utilities::Conversion::ToColor4(Resource::Styles::ColorFromString(QStringLiteral("rgba(180, 180, 180, 100%)")));
+    const Lumo::vec4<float> grey = styleColor("rgba(180, 180, 180, 100%)");
     outerRing->setInactiveColor(grey);
     outerRing->setHighlightColor(grey);
     outerRing->setRatchetDirection({0, 0, 1});

@@ -1,12 +1,11 @@
 #include "ui_widgets/manipulators/PlaneRotateWidget.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
+#include "ui_widgets/manipulators/RotationAngle.h"
 #include "ui_widgets/manipulators/RotationCursor.h"
-#include "ui_widgets/nodes/CustomNodeSupport.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/math/GrabDirection.h"
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/math/SharedMatrix.h"
@@ -35,9 +34,6 @@ using Matrix4 = Kairn::Objects::Matrix4<float>;
 using Vector3 = Kairn::Objects::Vector3<float>;
 
 namespace {
-
-constexpr float fullTurn = 6.2831855f;
-constexpr float radiansToDegrees = 57.29578f;
 
 // A copy of `node`'s world matrix that later transforms of `node` do not reach.
 Lumo::Objects::SharedMatrix* frozenWorldMatrixOf(const VyrGraphicsNode* node)
@@ -171,8 +167,7 @@ bool PlaneRotateWidget::mouseDown(const Widget3DMouseEvent& event)
     angleLabel->setFontSize(20.0f);
     angleLabel->setConstantScreenSize(30, 1.0f);
     angleLabel->setColor(indicatorColor);
-    angleLabel->setBackgroundColor(Utilities::Conversion::ToColor4(
-        Resource::Styles::ColorFromString(QStringLiteral("rgba(128, 128, 128, 100%)"))));
+    angleLabel->setBackgroundColor(styleColor("rgba(128, 128, 128, 100%)"));
     angleStream.str(std::wstring());
     angleStream.clear();
     angleStream.setf(std::ios::fixed, std::ios::floatfield);
@@ -192,7 +187,7 @@ void PlaneRotateWidget::updateAngleLabel()
 {
     angleStream.str(std::wstring());
     angleStream.clear();
-    angleStream << angle * radiansToDegrees << std::ends;
+    angleStream << labelDegrees(angle) << std::ends;
     angleLabel->setText(angleStream.str().c_str());
     angleLabel->setPosition(getPosition() + grabVector * indicatorCircle->getRadius());
 }
@@ -223,10 +218,7 @@ ADevMatrix PlaneRotateWidget::mouseMove(const Widget3DMouseEvent& event)
     angle += sense * theta;
     placeIndicatorArrow();
 
-    if (angle > fullTurn)
-        angle -= fullTurn;
-    else if (angle < -fullTurn)
-        angle += fullTurn;
+    angle = wrappedRotationAngle(angle);
 
     updateAngleLabel();
     return step;

@@ -2,7 +2,7 @@
 
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/PlaneRotateWidget.h"
-#include "ui_widgets/manipulators/StyleColor.h"
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/manipulators/TiltRingParts.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 

@@ -1,7 +1,7 @@
 #include "ui_widgets/manipulators/PlaneScaleWidget.h"
 
 #include "ui_widgets/framework/Widget3DEventHandler.h"
-#include "ui_widgets/manipulators/StyleColor.h"
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 

@@ -1,7 +1,6 @@
 #include "ui_widgets/manipulators/ScaleWidget.h"
 
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
@@ -59,10 +58,8 @@ void ScaleWidget::buildDoubleConeHandle(IWidget3D& widget)
 
     widget.addGraphicsNode(Kairn::Graphics::VyrGraphicsNodeWithProxy::createGraphicsNodeWithProxy(cones, pickProxy));
 
-    using Resource::Styles;
-    using Utilities::Conversion::ToColor4;
-    widget.setInactiveColor(ToColor4(Styles::ColorFromString(QStringLiteral("rgba(255, 138, 138, 100%)"))));
-    widget.setHighlightColor(ToColor4(Styles::ColorFromString(QStringLiteral("rgba(255, 161, 161, 100%)"))));
+    widget.setInactiveColor(styleColor("rgba(255, 138, 138, 100%)"));
+    widget.setHighlightColor(styleColor("rgba(255, 161, 161, 100%)"));
     widget.setColor(widget.getInactiveColor());
 }
 

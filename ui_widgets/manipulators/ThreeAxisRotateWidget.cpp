@@ -1,9 +1,8 @@
 #include "ui_widgets/manipulators/ThreeAxisRotateWidget.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/AxisRotateWidget.h"
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 
 #include <algorithm>
 
@@ -11,14 +10,6 @@ namespace Velto::UiWidget {
 
 using Lumo::float3;
 
-namespace {
-
-Lumo::vec4<float> styleColor(const char* text)
-{
-    return Utilities::Conversion::ToColor4(Resource::Styles::ColorFromString(QString::fromLatin1(text)));
-}
-
-} // namespace
 
 ThreeAxisRotateWidget::ThreeAxisRotateWidget(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type)
     : Widget3DGroup(handler, type)

@@ -1,9 +1,8 @@
 #include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 
 namespace Velto::UiWidget {
 
@@ -21,11 +20,6 @@ constexpr ArrowStyle arrowStyles[] = {
     {{0, 1, 0}, "rgba(255, 170, 89, 100%)", "rgba(255, 187, 122, 100%)"},
     {{0, 0, 1}, "rgba(158, 192, 152, 100%)", "rgba(177, 205, 173, 100%)"},
 };
-
-Lumo::vec4<float> styleColor(const char* text)
-{
-    return Utilities::Conversion::ToColor4(Resource::Styles::ColorFromString(QString::fromLatin1(text)));
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "ui_widgets/nodes/CoordinateAxesNode.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/nodes/CustomNodeSupport.h"
 #include "ui_widgets/nodes/VyrArrowNode.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
@@ -12,13 +13,13 @@ namespace {
 struct Axis
 {
     Lumo::float3 direction;
-    const char* rgb;
+    const char* color;
 };
 
 constexpr std::array<Axis, 3> Axes{{
-    {{1.0f, 0.0f, 0.0f}, "255,138,138"},
-    {{0.0f, 1.0f, 0.0f}, "177,205,173"},
-    {{0.0f, 0.0f, 1.0f}, "141,189,205"},
+    {{1.0f, 0.0f, 0.0f}, "rgba(255,138,138,100%)"},
+    {{0.0f, 1.0f, 0.0f}, "rgba(177,205,173,100%)"},
+    {{0.0f, 0.0f, 1.0f}, "rgba(141,189,205,100%)"},
 }};
 } // namespace
 
@@ -77,8 +78,7 @@ void CoordinateAxesNode::init()
         arrow->setPosition({0.0f, 0.0f, 0.0f});
         arrow->setZDirection(axis.direction);
         group->addChildNode(arrow, false);
-        const QString color = QStringLiteral("rgba(") + QLatin1String(axis.rgb) + QStringLiteral(",100%)");
-        group->setColor(Velto::Utilities::Conversion::ToColor4(Velto::Resource::Styles::ColorFromString(color)));
+        group->setColor(styleColor(axis.color));
         addChildNode(group, false);
     }
 }

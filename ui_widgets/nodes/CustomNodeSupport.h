@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/math/Intern.h"
-#include "ui_widgets/platform/math/Vec.h"
 #include "ui_widgets/platform/scene/IScene.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
 
@@ -19,12 +16,6 @@ Node* createNodeInScene(Kairn::Graphics::IScene* scene, Kairn::Graphics::SceneIt
     Node* node = Node::createGraphicsNode();
     node->addToScene(scene, type);
     return node;
-}
-
-// The resting colour of the custom nodes.
-inline Lumo::vec4<float> widgetBlue()
-{
-    return Velto::Utilities::Conversion::ToColor4(Velto::Resource::Styles::Instance().Color3DWidgetBlue());
 }
 
 } // namespace Velto::UiWidget

@@ -1,5 +1,6 @@
 #include "ui_widgets/nodes/VyrArrowNode.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/nodes/CustomNodeSupport.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"

@@ -1,5 +1,6 @@
 #include "ui_widgets/nodes/VyrBoxNode.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/nodes/CustomNodeSupport.h"
 #include "ui_widgets/nodes/VyrHollowPlaneNode.h"
 

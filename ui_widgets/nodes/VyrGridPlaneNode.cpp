@@ -1,5 +1,6 @@
 #include "ui_widgets/nodes/VyrGridPlaneNode.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/nodes/CustomNodeSupport.h"
 #include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
 

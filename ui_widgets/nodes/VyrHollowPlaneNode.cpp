@@ -1,5 +1,6 @@
 #include "ui_widgets/nodes/VyrHollowPlaneNode.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/nodes/CustomNodeSupport.h"
 
 namespace Velto::UiWidget {

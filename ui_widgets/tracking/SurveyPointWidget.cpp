@@ -1,10 +1,9 @@
 #include "ui_widgets/tracking/SurveyPointWidget.h"
 
+#include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
-#include "ui_widgets/platform/host/Conversion.h"
-#include "ui_widgets/platform/host/Styles.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
 #include "ui_widgets/platform/scene/VyrScene.h"
@@ -14,11 +13,6 @@ namespace Velto::UiWidget {
 namespace {
 
 constexpr float discRadius = 0.25f;
-
-Lumo::vec4<float> styleColor(const char* text)
-{
-    return Utilities::Conversion::ToColor4(Resource::Styles::ColorFromString(QString::fromLatin1(text)));
-}
 
 Lumo::vec4<float> labelTextColor()
 {

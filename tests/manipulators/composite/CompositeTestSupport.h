@@ -1,8 +1,6 @@
 #pragma once
 
-// Shared by the composite manipulator tests: a fixture that owns one composite in an interaction
-// harness and checks the node counts when it is gone, and views of the scene the composites
-// draw into.
+// A fixture for one composite manipulator and views of the scene the composites draw into.
 
 #include "tests/manipulators/rotate/RotateTestSupport.h"
 #include "ui_widgets/framework/Widget3DGroup.h"
@@ -14,19 +12,6 @@
 namespace CompositeTest {
 
 using namespace RotateTest;
-
-// Style colours pass through QColor, which keeps 16 bits a channel: 50 % alpha comes back as
-// 32768 / 65535, within 1 / 65535 of the written value.
-inline ::testing::AssertionResult sameColor(const Lumo::vec4<float>& actual, const Lumo::vec4<float>& expected)
-{
-    const float tolerance = 1.0f / 65535;
-    if (std::abs(actual.x - expected.x) <= tolerance && std::abs(actual.y - expected.y) <= tolerance
-        && std::abs(actual.z - expected.z) <= tolerance && std::abs(actual.w - expected.w) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ", " << actual.z << ", " << actual.w
-                                         << ") is not (" << expected.x << ", " << expected.y << ", " << expected.z
-                                         << ", " << expected.w << ")";
-}
 
 // Every top-level node of the scene, whatever its layer, in a fixed order.
 inline std::vector<Kairn::Graphics::VyrGraphicsNode*> sceneNodes(const Kairn::Graphics::VyrScene* scene)
@@ -71,14 +56,15 @@ inline QStringList dragLines(const QString& name, const QString& signal, int mov
     return lines << name + ".widgetDeselect";
 }
 
-class CompositeFixture : public ::testing::Test
+// The scene is empty again once the composite is gone.
+class CompositeFixture : public RotateCompositeTest
 {
 protected:
     void TearDown() override
     {
-        composite.reset();
+        widget.reset();
         EXPECT_TRUE(sceneNodes(h.scene()).empty());
-        EXPECT_TRUE(live.unchanged());
+        RotateCompositeTest::TearDown();
     }
 
     // Presses at `from`, moves through `points` and releases at the last one; the scene holds
@@ -102,19 +88,13 @@ protected:
         dragThrough(grabbed, path);
     }
 
-    // The sum of the translations that the log's `line` reported.
     Lumo::float3 translationSum(const QString& line) const
     {
         Lumo::float3 total{};
-        for (const UiwTest::SignalLog::Entry& step : entriesOf(log, line))
+        for (const UiwTest::SignalLog::Entry& step : log.entriesOf(line))
             total = total + step.arguments.at(0).value<Lumo::float3>();
         return total;
     }
-
-    UiwTest::LiveInstanceCheck live;
-    UiwTest::InteractionHarness h;
-    UiwTest::SignalLog log;
-    std::unique_ptr<Velto::UiWidget::IWidget3D> composite;
 };
 
 } // namespace CompositeTest

@@ -44,14 +44,14 @@ protected:
     void SetUp() override
     {
         h.camera()->lookAt(eye, {0, 0, 0}, zAxis);
-        widget = Composite::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-        composite.reset(widget);
-        handle = qobject_cast<RingAxisTranslateWidget*>(widget->getChildren().front().data());
-        rotationPart = widget->getChildren().back().data();
-        log.watch(widget, "D");
+        tool = Composite::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
+        this->widget.reset(tool);
+        handle = qobject_cast<RingAxisTranslateWidget*>(tool->getChildren().front().data());
+        rotationPart = tool->getChildren().back().data();
+        log.watch(tool, "D");
     }
 
-    Composite* widget = nullptr;
+    Composite* tool = nullptr;
     RingAxisTranslateWidget* handle = nullptr;
     IWidget3D* rotationPart = nullptr;
 };
@@ -61,7 +61,7 @@ TYPED_TEST_SUITE(DirectionalTest, Directionals);
 
 TYPED_TEST(DirectionalTest, HandleFirstInGreysRotationPartSecond)
 {
-    ASSERT_EQ(this->widget->getChildren().size(), 2u);
+    ASSERT_EQ(this->tool->getChildren().size(), 2u);
     ASSERT_NE(this->handle, nullptr);
     EXPECT_EQ(this->handle->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
     EXPECT_EQ(this->rotationPart->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
@@ -125,7 +125,7 @@ TEST_F(DirectionalRotateTest, RingDragEmitsOnlyRotateAndTurnsTheHandle)
     dragThrough(onCircle(45, yAxis, zAxis), path);
 
     EXPECT_EQ(log.lines(), dragLines("D", "widgetAxisRotate", 10));
-    EXPECT_NEAR(sumOfAngles(entriesOf(log, "D.widgetAxisRotate")), radians(30), 1e-4);
+    EXPECT_NEAR(sumOfAngles(log.entriesOf("D.widgetAxisRotate")), radians(30), 1e-4);
     // +Z turned 30 degrees about +X leans toward -Y.
     EXPECT_TRUE(near(handle->getDirection(), onCircle(30, zAxis, -yAxis), 1e-4f));
     EXPECT_TRUE(near(handle->getPosition(), {0, 0, 0}, 1e-5f));
@@ -169,7 +169,7 @@ TEST_F(DirectionalFreeRotateTest, SphereRollEmitsOnlyRotateAndTurnsTheHandle)
     dragThrough(front, path);
 
     EXPECT_EQ(log.lines(), dragLines("D", "widgetAxisRotate", 6));
-    EXPECT_NEAR(sumOfAngles(entriesOf(log, "D.widgetAxisRotate")), radians(30), 1e-4);
+    EXPECT_NEAR(sumOfAngles(log.entriesOf("D.widgetAxisRotate")), radians(30), 1e-4);
     EXPECT_TRUE(near(handle->getDirection(), turned(zAxis, Lumo::cross(front, up), radians(30)), 1e-4f));
     EXPECT_TRUE(near(handle->getPosition(), {0, 0, 0}, 1e-5f));
 }

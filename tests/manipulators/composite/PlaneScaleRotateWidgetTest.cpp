@@ -24,7 +24,7 @@ protected:
     {
         h.camera()->lookAt({4, -3, 3}, {1, 0, 0}, zAxis);
         scaler = PlaneScaleRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-        composite.reset(scaler);
+        widget.reset(scaler);
         circle = ownCircle(scaler);
         ring = qobject_cast<PlaneRotateWidget*>(scaler->getChildren().back().data());
         log.watch(scaler, "PSR");
@@ -35,17 +35,13 @@ protected:
     PlaneRotateWidget* ring = nullptr;
 };
 
-TEST_F(PlaneScaleRotateWidgetTest, RingInTheOverlayAfterTheGrabber)
+TEST_F(PlaneScaleRotateWidgetTest, RingInTheOverlayAfterTheGrabberSizedByTheCircle)
 {
     ASSERT_EQ(scaler->getChildren().size(), 2u);
     EXPECT_NE(qobject_cast<ThreeAxisTranslateWidget*>(scaler->getChildren()[0].data()), nullptr);
     ASSERT_NE(ring, nullptr);
     EXPECT_EQ(ring->getSceneItemType(), Kairn::Graphics::SceneItemOverlay);
     EXPECT_EQ(ring->getScale(), 1.0f);
-}
-
-TEST_F(PlaneScaleRotateWidgetTest, SetGrabberPositionSizesCircleAndRing)
-{
     scaler->setGrabberPosition({2, 0, 0});
     EXPECT_EQ(circle->getRadius(), 2.0f);
     EXPECT_FLOAT_EQ(ring->getScale(), 2.0f);
@@ -89,7 +85,7 @@ TEST_F(PlaneScaleRotateWidgetTest, RingDragTiltsGrabberRingAndCircleTogether)
     dragThrough(-xAxis, path);
 
     EXPECT_EQ(log.lines(), dragLines("PSR", "widgetScalePlaneRotate", 6));
-    EXPECT_NEAR(sumOfAngles(entriesOf(log, "PSR.widgetScalePlaneRotate")), radians(30), 1e-4);
+    EXPECT_NEAR(sumOfAngles(log.entriesOf("PSR.widgetScalePlaneRotate")), radians(30), 1e-4);
     // 30 degrees about +Y: +X goes to (cos 30, 0, -sin 30), the normal +Z to (sin 30, 0, cos 30).
     EXPECT_TRUE(near(scaler->getGrabberPosition(), onCircle(30, xAxis, -zAxis), 1e-4f));
     EXPECT_TRUE(near(ring->getDirection(), onCircle(30, zAxis, xAxis), 1e-4f));

@@ -1,6 +1,4 @@
 #include "tests/manipulators/rotate/RotateTestSupport.h"
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
 #include "ui_widgets/manipulators/AxisRotateWidget.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
@@ -19,25 +17,18 @@ using Velto::UiWidget::VyrMarginTextNode;
 
 namespace {
 
-// A ring of radius 1 about the origin in the XY plane, turning about +Z, seen face-on from
-// (0, 0, 10). Its ratchet sits on -Y, out of the way; the ratchet tests put it on +X, where its
-// arrow head runs from radius 1.0625 (base) to 1 (tip).
-class AxisRotateWidgetTest : public ::testing::Test
+// A ring of radius 1 about the origin in the XY plane, turning about +Z, seen from (0, 0, 10).
+// Its ratchet sits on -Y, out of the way; the ratchet tests put it on +X, where its arrow head
+// runs from radius 1.0625 (base) to 1 (tip).
+class AxisRotateWidgetTest : public UiwTest::WidgetFixture<AxisRotateWidget>
 {
 protected:
     void SetUp() override
     {
         live.track<VyrMarginTextNode>("VyrMarginTextNode");
         live.track<Kairn::Graphics::VyrConeNode>("VyrConeNode");
-        ring.reset(AxisRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+        ring = create("ring");
         ring->setRatchetDirection({0, -1, 0});
-        log.watch(ring.get(), "ring");
-    }
-
-    void TearDown() override
-    {
-        ring.reset();
-        EXPECT_TRUE(live.unchanged());
     }
 
     // The label while a drag shows one; empty otherwise.
@@ -47,14 +38,11 @@ protected:
         return labels.size() == 1 ? std::wstring(labels.front()->getText()) : std::wstring();
     }
 
-    std::vector<SignalLog::Entry> steps() const { return entriesOf(log, "ring.widgetSingleAxisRotate"); }
+    std::vector<SignalLog::Entry> steps() const { return log.entriesOf("ring.widgetSingleAxisRotate"); }
 
     // On the ratchet's arrow head at +X, beyond the ring's pick torus (outer radius 1.03125).
     const float3 ratchetPoint{1.045f, 0, 0};
-    UiwTest::LiveInstanceCheck live;
-    InteractionHarness h;
-    SignalLog log;
-    std::unique_ptr<AxisRotateWidget> ring;
+    AxisRotateWidget* ring = nullptr;
 };
 
 TEST_F(AxisRotateWidgetTest, SlowQuarterTurnSumsToHalfPiAndLabelsTheSignedAngle)
@@ -248,22 +236,20 @@ TEST_F(AxisRotateWidgetTest, ReferenceAngleStartsTheLabel)
     EXPECT_EQ(labelText(), L" 0.0 ");
     h.release(onXYRing(3));
 
+    // Silenced: still turning and labelled, but no signal.
+    ring->setSilenced(true);
+    log.clear();
+    h.press(onXYRing(3));
+    EXPECT_TRUE(h.move(onXYRing(9)));
+    EXPECT_EQ(labelText(), L" 6.0 ");
+    h.release(onXYRing(9));
+    EXPECT_TRUE(log.lines().isEmpty());
+    EXPECT_TRUE(near(ring->getRing()->getXDirection(), onXYRing(9), 1e-5f));
+
     ring->setDisplayAngle(false);
     h.press(onXYRing(3));
     EXPECT_EQ(overlayNodes<VyrMarginTextNode>(h.scene()).size(), 0u);
     h.release(onXYRing(3));
-}
-
-TEST_F(AxisRotateWidgetTest, SilencedRingStillTurnsAndLabels)
-{
-    ring->setSilenced(true);
-    h.press(onXYRing(0));
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_TRUE(h.move(onXYRing(3 * i)));
-    EXPECT_EQ(labelText(), L" 9.0 ");
-    h.release(onXYRing(9));
-    EXPECT_TRUE(log.lines().isEmpty());
-    EXPECT_TRUE(near(ring->getRing()->getXDirection(), onXYRing(9), 1e-5f));
 }
 
 TEST_F(AxisRotateWidgetTest, RingIsTranslucentUnlessHovered)
@@ -295,7 +281,7 @@ public:
 
 TEST_F(AxisRotateWidgetTest, TextPositionIsTenPixelsOutwardFromTheGrabbedRingPoint)
 {
-    ring.reset();
+    widget.reset();
     LabelPlacementRing placement(h.handler());
     placement.setPosition({-2, 0, 0});
     h.press(float3{-2, 0, 0} + onXYRing(90));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using namespace Kairn::Objects;
@@ -49,42 +51,23 @@ TEST(GrabDirectionTest, RingPlaneAndSphereDirections)
 
 TEST(GrabDirectionTest, NoDirectionLeavesTheOutputAlone)
 {
-    const Vector3<float> center(0, 0, 0);
-    const Vector3<float> untouched(7, 7, 7);
-    struct Row
+    const Vector3<float> o(0, 0, 0), z(0, 0, 1), untouched(7, 7, 7);
+    const struct
     {
         const char* name;
-        bool found;
-        Vector3<float> out;
+        std::function<bool(Vector3<float>&)> call;
+    } rows[] = {
+        {"plane seen edge-on", [&](auto& out) { return directionToPlanePoint(Ray3<float>({0, -5, 0}, {0, 1, 0}), o, z, out); }},
+        {"plane behind the eye", [&](auto& out) { return directionToPlanePoint(Ray3<float>({0, 0, 5}, z), o, z, out); }},
+        {"plane crossed at its centre", [&](auto& out) { return directionToPlanePoint(Ray3<float>({0, 0, 5}, -z), o, z, out); }},
+        {"ring of radius 0", [&](auto& out) { return directionToRingPoint(Ray3<float>({1, 0, 5}, -z), Circle3<float>(o, z, 0), out); }},
+        {"zero ray direction", [&](auto& out) { return directionToRingPoint(Ray3<float>({1, 0, 5}, o), Circle3<float>(o, z, 1), out); }},
+        {"sphere behind the eye", [&](auto& out) { return directionToSpherePoint(Ray3<float>({0, 0, 5}, z), o, 1, out); }},
     };
-    auto run = [&](const char* name, auto&& call) {
+    for (const auto& row : rows) {
         Vector3<float> out = untouched;
-        const bool found = call(out);
-        return Row{name, found, out};
-    };
-    const Row rows[] = {
-        run("plane seen edge-on", [&](Vector3<float>& out) {
-            return directionToPlanePoint(Ray3<float>({0, -5, 0}, {0, 1, 0}), center, {0, 0, 1}, out);
-        }),
-        run("plane behind the eye", [&](Vector3<float>& out) {
-            return directionToPlanePoint(Ray3<float>({0, 0, 5}, {0, 0, 1}), center, {0, 0, 1}, out);
-        }),
-        run("plane crossed at its centre", [&](Vector3<float>& out) {
-            return directionToPlanePoint(Ray3<float>({0, 0, 5}, {0, 0, -1}), center, {0, 0, 1}, out);
-        }),
-        run("ring of radius 0", [&](Vector3<float>& out) {
-            return directionToRingPoint(Ray3<float>({1, 0, 5}, {0, 0, -1}), Circle3<float>(center, {0, 0, 1}, 0), out);
-        }),
-        run("zero ray direction", [&](Vector3<float>& out) {
-            return directionToRingPoint(Ray3<float>({1, 0, 5}, {0, 0, 0}), Circle3<float>(center, {0, 0, 1}, 1), out);
-        }),
-        run("sphere behind the eye", [&](Vector3<float>& out) {
-            return directionToSpherePoint(Ray3<float>({0, 0, 5}, {0, 0, 1}), center, 1, out);
-        }),
-    };
-    for (const Row& row : rows) {
-        EXPECT_FALSE(row.found) << row.name;
-        EXPECT_EQ(row.out, untouched) << row.name;
+        EXPECT_FALSE(row.call(out)) << row.name;
+        EXPECT_EQ(out, untouched) << row.name;
     }
 }
 

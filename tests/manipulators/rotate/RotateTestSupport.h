@@ -1,12 +1,10 @@
 #pragma once
 
-// Shared by the rotation widget tests: points on rings, the signal arguments of rotation steps
-// and the transient nodes that widgets put into the overlay layer.
+// Points on rings, the arguments of rotation signals and the overlay nodes of rotation widgets.
 
 #include "tests/platform/math/MathExpect.h"
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
-#include "tests/support/SignalLog.h"
+#include "tests/support/ColorExpect.h"
+#include "tests/support/WidgetFixture.h"
 #include "ui_widgets/framework/IWidget3D.h"
 #include "ui_widgets/platform/math/XLine.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
@@ -43,17 +41,6 @@ inline Lumo::float3 onXYRing(double degrees, float radius = 1.0f)
     return onCircle(degrees, {1, 0, 0}, {0, 1, 0}, radius);
 }
 
-// The entries of one signal, e.g. "ring.widgetSingleAxisRotate".
-inline std::vector<UiwTest::SignalLog::Entry> entriesOf(const UiwTest::SignalLog& log, const QString& line)
-{
-    std::vector<UiwTest::SignalLog::Entry> found;
-    for (const UiwTest::SignalLog::Entry& entry : log.entries())
-        if (entry.line == line)
-            found.push_back(entry);
-    return found;
-}
-
-// Angle and line of a rotation signal (float radians, XLine<float>).
 inline float angleOf(const UiwTest::SignalLog::Entry& entry)
 {
     return entry.arguments.at(0).toFloat();
@@ -87,14 +74,12 @@ const Lumo::float3 xAxis{1, 0, 0};
 const Lumo::float3 yAxis{0, 1, 0};
 const Lumo::float3 zAxis{0, 0, 1};
 
-inline Lumo::vec4<float> rgb255(float r, float g, float b, float alpha)
-{
-    return {r / 255.0f, g / 255.0f, b / 255.0f, alpha};
-}
+using UiwTest::rgb255;
+using UiwTest::sameColor;
 
-// The lines expected while a ring drag of `moves` steps goes through a composite: per step the
-// composite's re-emission, the ring's own signal and the handler's transform report. The
-// re-emission is logged first because the composite connected to the ring before the log did.
+// The lines of a ring drag of `moves` steps through a composite: per step the composite's
+// re-emission (logged first: the composite connected before the log), the ring's own signal and
+// the handler's transform report.
 inline QStringList dragLog(const QString& ringSignal, const QString& compositeSignal, const QString& composite, int moves)
 {
     QStringList lines{composite + ".widgetEntered", composite + ".widgetSelect"};
@@ -116,23 +101,16 @@ inline void expectReemittedOnce(const UiwTest::SignalLog& log, const QString& ri
         EXPECT_EQ(lineOf(entries[i]), lineOf(entries[i + 1]));
         ++pairs;
     }
-    EXPECT_EQ(pairs, int(entriesOf(log, compositeSignal).size()));
-    EXPECT_EQ(pairs, int(entriesOf(log, ringSignal).size()));
+    EXPECT_EQ(pairs, int(log.entriesOf(compositeSignal).size()));
+    EXPECT_EQ(pairs, int(log.entriesOf(ringSignal).size()));
     EXPECT_GT(pairs, 0);
 }
 
-// A composite rotation widget under test, destroyed before the instance counts are compared.
-class RotateCompositeTest : public ::testing::Test
+// A composite under test; dragAround drags the ring point at `from` degrees to `to` degrees in
+// 3-degree moves on the circle of `radius` spanned by `x` and `y`.
+class RotateCompositeTest : public UiwTest::WidgetFixture<Velto::UiWidget::IWidget3D>
 {
 protected:
-    void TearDown() override
-    {
-        composite.reset();
-        EXPECT_TRUE(live.unchanged());
-    }
-
-    // Drags the ring point at `from` degrees to `to` degrees in 3-degree moves on the circle of
-    // `radius` spanned by `x` and `y`.
     void dragAround(double from, double to, const Lumo::float3& x, const Lumo::float3& y, float radius = 1.0f)
     {
         h.press(onCircle(from, x, y, radius));
@@ -141,11 +119,6 @@ protected:
             h.move(onCircle(from + (to - from) * i / moves, x, y, radius));
         h.release(onCircle(to, x, y, radius));
     }
-
-    UiwTest::LiveInstanceCheck live;
-    UiwTest::InteractionHarness h;
-    UiwTest::SignalLog log;
-    std::unique_ptr<Velto::UiWidget::IWidget3D> composite;
 };
 
 } // namespace RotateTest

@@ -1,6 +1,4 @@
 #include "tests/manipulators/rotate/RotateTestSupport.h"
-#include "tests/support/InteractionHarness.h"
-#include "tests/support/LiveInstanceCheck.h"
 #include "ui_widgets/manipulators/SphereRotateWidget.h"
 #include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
@@ -18,30 +16,17 @@ using Velto::UiWidget::SphereRotateWidget;
 namespace {
 
 // A trackball sphere of radius 1 about the origin, seen from (0, 0, 10): the front cap faces +Z.
-class SphereRotateWidgetTest : public ::testing::Test
+class SphereRotateWidgetTest : public UiwTest::WidgetFixture<SphereRotateWidget>
 {
 protected:
-    void SetUp() override
-    {
-        ball.reset(SphereRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
-        log.watch(ball.get(), "ball");
-    }
+    void SetUp() override { ball = create("ball"); }
 
-    void TearDown() override
-    {
-        ball.reset();
-        EXPECT_TRUE(live.unchanged());
-    }
-
-    std::vector<SignalLog::Entry> steps() const { return entriesOf(log, "ball.widgetSphereRotate"); }
+    std::vector<SignalLog::Entry> steps() const { return log.entriesOf("ball.widgetSphereRotate"); }
 
     // The sphere point in direction (x, y, 1).
     static float3 front(float x, float y) { return Lumo::normalized(float3{x, y, 1}); }
 
-    UiwTest::LiveInstanceCheck live;
-    InteractionHarness h;
-    SignalLog log;
-    std::unique_ptr<SphereRotateWidget> ball;
+    SphereRotateWidget* ball = nullptr;
 };
 
 TEST_F(SphereRotateWidgetTest, GrabbedPointFollowsTheMouse)
@@ -105,16 +90,14 @@ TEST_F(SphereRotateWidgetTest, QuarterTurnsAndTinyMotionsAreHeldBack)
     h.release(onCircle(0.3, {0, 0, 1}, {0, 1, 0}));
 }
 
-TEST_F(SphereRotateWidgetTest, TranslucentSphereKeepsAnOpaqueOutline)
+TEST_F(SphereRotateWidgetTest, TranslucentSphereKeepsAnOpaqueOutlineAndTurnsWhenSilenced)
 {
     ball->setColor({0.1f, 0.2f, 0.3f, 0.3f});
     EXPECT_EQ(ball->getSphere()->getColor(), (Lumo::vec4<float>{0.1f, 0.2f, 0.3f, 0.3f}));
     EXPECT_EQ(ball->getOutline()->getColor(), (Lumo::vec4<float>{0.1f, 0.2f, 0.3f, 1.0f}));
     EXPECT_FALSE(ball->getOutline()->isFillable());
-}
 
-TEST_F(SphereRotateWidgetTest, SilencedSphereStillTurns)
-{
+    // Silenced, the sphere still turns.
     ball->setSilenced(true);
     h.press(front(0, 0));
     EXPECT_TRUE(h.move(front(0.3f, 0)));
@@ -122,5 +105,6 @@ TEST_F(SphereRotateWidgetTest, SilencedSphereStillTurns)
     EXPECT_TRUE(log.lines().isEmpty());
     EXPECT_TRUE(near(ball->getSphere()->getFullTransform().transformPoint({0, 0, 1}), front(0.3f, 0), 1e-4f));
 }
+
 
 } // namespace

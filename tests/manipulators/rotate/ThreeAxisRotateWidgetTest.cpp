@@ -21,7 +21,7 @@ using ThreeAxisRotateWidgetTest = RotateCompositeTest;
 TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisRingsDirectionsRatchetsAndColours)
 {
     auto* rings = ThreeAxisRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-    composite.reset(rings);
+    widget.reset(rings);
     struct Row
     {
         float3 axis;
@@ -63,14 +63,14 @@ TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisRingsDirectionsRatchetsAndColours)
 TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisReemitsEveryRingStepAndTurnsAsOneFrame)
 {
     auto* rings = ThreeAxisRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-    composite.reset(rings);
+    widget.reset(rings);
     log.watch(rings, "T");
     log.watch(rings->getAxisRotateWidget(2), "Z");
 
     dragAround(45, 75, xAxis, yAxis);
     EXPECT_EQ(log.lines(), dragLog("Z.widgetSingleAxisRotate", "T.widgetThreeAxisRotate", "T", 10));
     expectReemittedOnce(log, "Z.widgetSingleAxisRotate", "T.widgetThreeAxisRotate");
-    EXPECT_NEAR(sumOfAngles(entriesOf(log, "T.widgetThreeAxisRotate")), radians(30), 1e-4);
+    EXPECT_NEAR(sumOfAngles(log.entriesOf("T.widgetThreeAxisRotate")), radians(30), 1e-4);
 
     // The X and Y rings turned 30 degrees about Z with the dragged ring.
     EXPECT_TRUE(near(rings->getAxisRotateWidget(0)->getDirection(), onXYRing(30), 1e-4f));
@@ -81,7 +81,7 @@ TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisReemitsEveryRingStepAndTurnsAsOneFram
     h.press(onXYRing(30, 1.045f));
     h.move(onXYRing(42));
     h.release(onXYRing(42));
-    const auto steps = entriesOf(log, "T.widgetThreeAxisRotate");
+    const auto steps = log.entriesOf("T.widgetThreeAxisRotate");
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_NEAR(angleOf(steps[0]), radians(10), 1e-6);
     EXPECT_TRUE(near(lineOf(steps[0]).Direction(), zAxis));
@@ -90,7 +90,7 @@ TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisReemitsEveryRingStepAndTurnsAsOneFram
 TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisPassesSettingsToItsRings)
 {
     auto* rings = ThreeAxisRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-    composite.reset(rings);
+    widget.reset(rings);
     // A host-added sphere is no ring; a host-added ring counts as the fourth. Both stand aside.
     auto* sphere = Velto::UiWidget::SphereRotateWidget::createWidget3D(h.handler(), 1);
     sphere->setPosition({4, 0, 0});

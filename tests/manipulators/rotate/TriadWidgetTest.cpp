@@ -26,7 +26,7 @@ protected:
     {
         h.camera()->lookAt({5, 2, 8}, {0, 0, 0}, yAxis);
         triad = TriadWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-        composite.reset(triad);
+        widget.reset(triad);
         rotatePart = qobject_cast<ThreeAxisRotateWidget*>(triad->getChildren()[0].data());
         translatePart = qobject_cast<ThreeAxisTranslateWidget*>(triad->getChildren()[1].data());
         log.watch(triad, "TR");
@@ -69,7 +69,7 @@ TEST_F(TriadWidgetTest, ArrowDragTranslatesTheWholeTriad)
 
     EXPECT_EQ(log.lines(), expectedDrag("TR.widgetTriadTranslate", 5));
     float3 total{};
-    for (const UiwTest::SignalLog::Entry& step : entriesOf(log, "TR.widgetTriadTranslate"))
+    for (const UiwTest::SignalLog::Entry& step : log.entriesOf("TR.widgetTriadTranslate"))
         total = total + step.arguments.at(0).value<float3>();
     EXPECT_TRUE(near(total, {0, 0.5f, 0}, 1e-4f));
     // The rings went along.
@@ -82,11 +82,11 @@ TEST_F(TriadWidgetTest, RingDragTurnsTheArrowsWithTheRings)
     // The Z ring from 45 to 75 degrees: a 30-degree turn about +Z.
     dragAround(45, 75, xAxis, yAxis);
     EXPECT_EQ(log.lines(), expectedDrag("TR.widgetTriadRotate", 10));
-    EXPECT_NEAR(sumOfAngles(entriesOf(log, "TR.widgetTriadRotate")), radians(30), 1e-4);
+    EXPECT_NEAR(sumOfAngles(log.entriesOf("TR.widgetTriadRotate")), radians(30), 1e-4);
     EXPECT_TRUE(near(translatePart->getAxisTranslateWidget(0)->getDirection(), onXYRing(30), 1e-4f));
     EXPECT_TRUE(near(translatePart->getAxisTranslateWidget(1)->getDirection(), onXYRing(120), 1e-4f));
     EXPECT_TRUE(near(translatePart->getAxisTranslateWidget(2)->getDirection(), zAxis, 1e-4f));
-    EXPECT_TRUE(entriesOf(log, "TR.widgetTriadScale").empty());
+    EXPECT_TRUE(log.entriesOf("TR.widgetTriadScale").empty());
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QApplication>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace TranslateTest;
@@ -186,72 +187,69 @@ TEST(AxisTranslateWidget, MotionAcrossTheAxisGivesNoStep)
 // The whole signal sequence of drags with the buttons a host sees.
 TEST(AxisTranslateWidget, ButtonsStartAndEndTheDrag)
 {
-    const float3 grab{0.4f, 0, 0};
-    auto moved = [](const Arrow& arrow) { return Lumo::length(arrow.widget->getPosition() - float3{-0.5f, 0, 0}) > 0.1f; };
-
+    const float3 grab{0.4f, 0, 0}, there = grab + float3{1, 0, 0};
+    const QStringList dragged{"a.widgetEntered", "a.widgetSelect", "a.widgetSingleAxisTranslate", "a.widgetTransform"};
+    const struct
     {
-        SCOPED_TRACE("left button");
+        const char* name;
+        std::function<void(Arrow&)> act;
+        QStringList expected;
+        bool moves;
+    } rows[] = {
+        {"left button",
+         [&](Arrow& a) {
+             EXPECT_TRUE(a.harness.press(grab));
+             EXPECT_TRUE(a.harness.move(grab + float3{0.5f, 0.2f, 0}));
+             EXPECT_TRUE(a.harness.move(there));
+             EXPECT_TRUE(a.harness.release(there));
+         },
+         dragged + QStringList{"a.widgetSingleAxisTranslate", "a.widgetTransform", "a.widgetDeselect"}, true},
+        {"right button alone",
+         [&](Arrow& a) {
+             EXPECT_FALSE(a.harness.press(grab, Qt::RightButton));
+             EXPECT_FALSE(a.harness.move(there));
+             EXPECT_FALSE(a.harness.release(there, Qt::RightButton));
+         },
+         {"a.widgetEntered", "a.widgetExited"}, false},
+        {"left and right held",
+         [&](Arrow& a) {
+             EXPECT_FALSE(a.harness.press(grab, Qt::RightButton));
+             EXPECT_TRUE(a.harness.press(grab, Qt::LeftButton));
+             EXPECT_TRUE(a.harness.move(there));
+         },
+         dragged, true},
+        {"a move without the left button ends the drag",
+         [&](Arrow& a) {
+             EXPECT_TRUE(a.harness.press(grab));
+             // The release happened outside the view: the next move arrives with no button held.
+             const QPointF away = a.screenOf(there);
+             QMouseEvent buttonless(QEvent::MouseMove, away, away, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+             QApplication::sendEvent(a.harness.view(), &buttonless);
+             EXPECT_FALSE(a.harness.results().back().consumed);
+             EXPECT_FALSE(a.harness.move(grab + float3{1.2f, 0, 0}));
+         },
+         {"a.widgetEntered", "a.widgetSelect"}, false},
+        {"silenced",
+         [&](Arrow& a) {
+             a.widget->setSilenced(true);
+             a.harness.drag(grab, there, 4);
+         },
+         {}, true},
+        {"moves and releases without a drag, called directly",
+         [&](Arrow& a) {
+             const QPointF at = a.screenOf({0.2f, 0, 0});
+             QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+             QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+             EXPECT_TRUE(a.widget->mouseMove(Velto::UiWidget::Widget3DMouseEvent(&move)).IsIdentity());
+             EXPECT_TRUE(a.widget->mouseUp(Velto::UiWidget::Widget3DMouseEvent(&release)).IsIdentity());
+         },
+         {}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
-        EXPECT_TRUE(arrow.harness.press(grab));
-        EXPECT_TRUE(arrow.harness.move(grab + float3{0.5f, 0.2f, 0}));
-        EXPECT_TRUE(arrow.harness.move(grab + float3{1, 0, 0}));
-        EXPECT_TRUE(arrow.harness.release(grab + float3{1, 0, 0}));
-        EXPECT_EQ(arrow.log.take(), QStringList({"a.widgetEntered", "a.widgetSelect", "a.widgetSingleAxisTranslate",
-                                                 "a.widgetTransform", "a.widgetSingleAxisTranslate",
-                                                 "a.widgetTransform", "a.widgetDeselect"}));
-        EXPECT_TRUE(near(arrow.widget->getPosition(), {0.5f, 0, 0}, 1e-4f));
+        row.act(arrow);
+        EXPECT_EQ(arrow.log.take(), row.expected);
+        EXPECT_TRUE(near(arrow.widget->getPosition(), row.moves ? float3{0.5f, 0, 0} : float3{-0.5f, 0, 0}, 1e-4f));
     }
-    {
-        SCOPED_TRACE("right button alone");
-        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
-        EXPECT_FALSE(arrow.harness.press(grab, Qt::RightButton));
-        EXPECT_FALSE(arrow.harness.move(grab + float3{1, 0, 0}));
-        EXPECT_FALSE(arrow.harness.release(grab + float3{1, 0, 0}, Qt::RightButton));
-        EXPECT_EQ(arrow.log.take(), QStringList({"a.widgetEntered", "a.widgetExited"}));
-        EXPECT_FALSE(moved(arrow));
-    }
-    {
-        SCOPED_TRACE("left and right held");
-        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
-        EXPECT_FALSE(arrow.harness.press(grab, Qt::RightButton));
-        EXPECT_TRUE(arrow.harness.press(grab, Qt::LeftButton));
-        EXPECT_EQ(arrow.harness.buttonsHeld(), Qt::LeftButton | Qt::RightButton);
-        EXPECT_TRUE(arrow.harness.move(grab + float3{1, 0, 0}));
-        EXPECT_EQ(arrow.log.take(), QStringList({"a.widgetEntered", "a.widgetSelect", "a.widgetSingleAxisTranslate",
-                                                 "a.widgetTransform"}));
-        EXPECT_TRUE(moved(arrow));
-    }
-    {
-        SCOPED_TRACE("a move without the left button ends the drag");
-        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
-        EXPECT_TRUE(arrow.harness.press(grab));
-        arrow.log.clear();
-        // The release happened outside the view: the next move arrives with no button held.
-        const QPointF away = arrow.screenOf(grab + float3{1, 0, 0});
-        QMouseEvent buttonless(QEvent::MouseMove, away, away, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(arrow.harness.view(), &buttonless);
-        EXPECT_FALSE(arrow.harness.results().back().consumed);
-        EXPECT_FALSE(arrow.harness.move(grab + float3{1.2f, 0, 0}));
-        EXPECT_TRUE(arrow.log.lines().isEmpty());
-        EXPECT_FALSE(moved(arrow));
-    }
-    {
-        SCOPED_TRACE("silenced");
-        Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
-        arrow.widget->setSilenced(true);
-        arrow.harness.drag(grab, grab + float3{1, 0, 0}, 4);
-        EXPECT_TRUE(arrow.log.lines().isEmpty());
-        EXPECT_TRUE(near(arrow.widget->getPosition(), {0.5f, 0, 0}, 1e-4f));
-    }
-}
-
-TEST(AxisTranslateWidget, MovesAndReleasesWithoutADragGiveNoStep)
-{
-    Arrow arrow({1, 2, 10}, {-0.5f, 0, 0}, {1, 0, 0});
-    const QPointF at = arrow.screenOf({0.2f, 0, 0});
-    QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    EXPECT_TRUE(arrow.widget->mouseMove(Velto::UiWidget::Widget3DMouseEvent(&move)).IsIdentity());
-    EXPECT_TRUE(arrow.widget->mouseUp(Velto::UiWidget::Widget3DMouseEvent(&release)).IsIdentity());
-    EXPECT_TRUE(arrow.log.lines().isEmpty());
 }

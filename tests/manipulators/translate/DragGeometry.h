@@ -1,8 +1,8 @@
 #pragma once
 
-// Geometry the translate tests derive their expectations from, written apart from the widgets'
-// own projection code so that a fault there cannot hide in the expectation.
+// Geometry the translate tests derive their expectations from, apart from the widgets' own code.
 
+#include "tests/platform/math/MathExpect.h"
 #include "ui_widgets/platform/math/Vec.h"
 #include "ui_widgets/platform/scene/Camera.h"
 
@@ -34,14 +34,7 @@ inline Lumo::float3 axisPointUnderMouse(const Kairn::Graphics::Camera& camera, c
     return closestPointOnLine(point, direction, ray.origin(), ray.direction());
 }
 
-inline ::testing::AssertionResult near(const Lumo::float3& actual, const Lumo::float3& expected, float tolerance)
-{
-    if (Lumo::length(actual - expected) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ", " << actual.z << ") is not within "
-                                         << tolerance << " of (" << expected.x << ", " << expected.y << ", "
-                                         << expected.z << ")";
-}
+using MathTest::near;
 
 } // namespace TranslateTest
 

@@ -114,7 +114,6 @@ TEST(ScaleWidget, SilencedStillReturnsTheScale)
         handle.harness.move(grab + float3{0, 0, i / 3.f});
     handle.harness.release(grab + float3{0, 0, 1});
     EXPECT_TRUE(log.lines().isEmpty());
-    // Moves to a third, two thirds and all of one unit report 1 + 1/3, 1 + 2/3 and 2 for the
-    // whole drag so far, and each is applied in turn.
+    // Each move reports the factor of the whole drag so far (1 + 1/3, 1 + 2/3, 2), applied in turn.
     EXPECT_NEAR(handle.widget->getScale(), (4 / 3.f) * (5 / 3.f) * 2, 1e-4f);
 }

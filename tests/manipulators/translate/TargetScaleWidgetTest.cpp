@@ -25,16 +25,6 @@ using Velto::UiWidget::TargetScaleWidget;
 
 namespace {
 
-::testing::AssertionResult nearMatrix(const ADevMatrix& actual, const ADevMatrix& expected, float tolerance)
-{
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            if (!(std::abs(actual.at(r, c) - expected.at(r, c)) <= tolerance))
-                return ::testing::AssertionFailure() << "element (" << r << ", " << c << ") is " << actual.at(r, c)
-                                                     << ", expected " << expected.at(r, c);
-    return ::testing::AssertionSuccess();
-}
-
 // A sphere of the host's model, turned and enlarged by its world matrix, behind the host
 // object interface that the widget scales.
 struct Scene
@@ -97,7 +87,7 @@ TEST(TargetScaleWidget, ScalesTheTargetByTheAbsoluteFactorOfTheDrag)
             // The handle goes where the grab point's travel along the axis puts it.
             const float3 travel = axis * Lumo::dot(axisPointUnderMouse(*scene.harness.camera(), at, pressHandle, axis) - grabbed, axis);
             const float factor = Lumo::length(pressHandle + travel - centre) / pressDistance;
-            EXPECT_TRUE(nearMatrix(scene.worldMatrix(), ADevMatrix::Multiply(pressMatrix, ADevMatrix::Scale({factor, factor, factor})), 2e-4f));
+            EXPECT_TRUE(near(scene.worldMatrix(), ADevMatrix::Multiply(pressMatrix, ADevMatrix::Scale({factor, factor, factor})), 2e-4f));
             EXPECT_TRUE(near(scene.widget->getPosition(), scene.handle(), 1e-5f));
             return factor;
         };
@@ -135,5 +125,5 @@ TEST(TargetScaleWidget, NeedsATargetAndStillScalesWhenSilenced)
     scene.widget->setSilenced(true);
     scene.harness.drag(handle, centre + (handle - centre) * 1.5f, 5);
     EXPECT_TRUE(scene.log.lines().isEmpty());
-    EXPECT_TRUE(nearMatrix(scene.worldMatrix(), ADevMatrix::Multiply(pressMatrix, ADevMatrix::Scale({1.5f, 1.5f, 1.5f})), 2e-4f));
+    EXPECT_TRUE(near(scene.worldMatrix(), ADevMatrix::Multiply(pressMatrix, ADevMatrix::Scale({1.5f, 1.5f, 1.5f})), 2e-4f));
 }

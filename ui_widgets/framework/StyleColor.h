@@ -8,4 +8,7 @@ namespace Velto::UiWidget {
 // nodes take; an unreadable text gives transparent black.
 Lumo::vec4<float> styleColor(const char* text);
 
+// The style's widget blue, the resting colour of the custom nodes and of widgets without colours.
+Lumo::vec4<float> widgetBlue();
+
 } // namespace Velto::UiWidget
