@@ -1,0 +1,209 @@
+// The example viewer as a host runs it: the gallery's widget drawn over the model, found on
+// screen where it is drawn, highlighted on hover, and dragged with real mouse events on the 3D
+// view so that the model moves by exactly what the widget reported.
+
+#include "viewer/app/CameraStatusListener.h"
+#include "viewer/app/MainWindow.h"
+#include "viewer/app/ModelController.h"
+#include "viewer/app/SceneView.h"
+#include "viewer/gallery/FreeMoveHandleWidget.h"
+#include "viewer/gallery/GalleryItem.h"
+#include "viewer/gallery/GalleryRegistry.h"
+#include "viewer/render/SceneRenderer.h"
+
+#include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/platform/scene/VyrGraphicsNode.h"
+
+#include <QApplication>
+#include <QLineF>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Viewer::FreeMoveHandleWidget;
+
+QColor toQColor(const Lumo::vec4<float>& c)
+{
+    return QColor::fromRgbF(c.x, c.y, c.z, c.w);
+}
+
+::testing::AssertionResult sameColour(const QColor& actual, const QColor& expected)
+{
+    // One step of 8-bit rounding either way.
+    if (std::abs(actual.red() - expected.red()) <= 1 && std::abs(actual.green() - expected.green()) <= 1
+        && std::abs(actual.blue() - expected.blue()) <= 1)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "colour " << actual.name().toStdString() << " instead of "
+                                         << expected.name().toStdString();
+}
+
+class ViewerWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.sceneView()->setFixedSize(640, 480);
+        window.show();
+        QApplication::processEvents();
+        window.resetCamera();
+        widget = show<FreeMoveHandleWidget>(QStringLiteral("FreeMoveHandleWidget"));
+        ASSERT_NE(widget, nullptr);
+        // Unlit, the ball shows its colour exactly.
+        for (Kairn::Graphics::VyrGraphicsNode* node : widget->getGraphicsNodes())
+            node->participateInLighting(false);
+    }
+
+    template<class Widget>
+    Widget* show(const QString& entry)
+    {
+        window.showEntry(Viewer::GalleryRegistry::indexOf(entry));
+        return window.currentItem() ? qobject_cast<Widget*>(window.currentItem()->signalSource()) : nullptr;
+    }
+
+    QPointF projected(const Lumo::float3& world)
+    {
+        const Lumo::vec2<float> p = window.sceneView()->camera().projectToScreen(world);
+        return {p.x, p.y};
+    }
+
+    // The colour drawn under a view position given in logical pixels, like mouse positions.
+    QColor pixelAt(const QPointF& logical)
+    {
+        const QImage frame = window.sceneView()->grabFramebuffer();
+        const qreal ratio = window.sceneView()->devicePixelRatioF();
+        EXPECT_EQ(frame.width(), qRound(640 * ratio));
+        return frame.pixelColor(static_cast<int>(logical.x() * ratio), static_cast<int>(logical.y() * ratio));
+    }
+
+    void send(QEvent::Type type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QWidget* view = window.sceneView();
+        QMouseEvent event(type, position, view->mapToGlobal(position), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    }
+
+    Viewer::MainWindow window;
+    FreeMoveHandleWidget* widget = nullptr;
+};
+
+TEST_F(ViewerWindowTest, RunsAtTheDevicePixelRatioTheTestAsksFor)
+{
+    // ctest runs this binary once plainly and once with QT_SCALE_FACTOR=2.
+    const QByteArray expected = qgetenv("QT_SCALE_FACTOR");
+    EXPECT_DOUBLE_EQ(window.sceneView()->devicePixelRatioF(), expected.isEmpty() ? 1.0 : expected.toDouble());
+    EXPECT_EQ(window.sceneView()->viewport().size(), QSize(640, 480));
+}
+
+TEST_F(ViewerWindowTest, HandleIsDrawnInItsColourWhereItIsAndLightsUpOnHover)
+{
+    const QPointF handle = projected(widget->getPosition());
+    EXPECT_TRUE(sameColour(pixelAt(handle), toQColor(widget->getInactiveColor())));
+
+    send(QEvent::MouseMove, handle, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window.eventHandler()->getHoveredWidget(), widget);
+    EXPECT_TRUE(sameColour(pixelAt(handle), toQColor(widget->getHighlightColor())));
+
+    // Off the ball (twice its radius on screen away) the handler lets go and the colour rests.
+    const float ballPixels = window.sceneView()->camera().pixelsPerWorldUnitAt(widget->getPosition())
+                             * FreeMoveHandleWidget::BallRadius * widget->getScale();
+    send(QEvent::MouseMove, handle + QPointF(2.0 * ballPixels, 0.0), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window.eventHandler()->getHoveredWidget(), nullptr);
+    EXPECT_TRUE(sameColour(pixelAt(handle), toQColor(widget->getInactiveColor())));
+}
+
+TEST_F(ViewerWindowTest, DraggingTheHandleMovesTheModelByTheReportedTranslation)
+{
+    QSignalSpy reported(widget, &FreeMoveHandleWidget::widgetFreeMove);
+    const Lumo::float3 modelBefore = window.model().origin();
+    const QPointF start = projected(widget->getPosition());
+    const QPointF travel(60.0, -40.0);
+
+    send(QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 8; ++step)
+        send(QEvent::MouseMove, start + travel * (step / 8.0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, start + travel, Qt::LeftButton, Qt::NoButton);
+
+    ASSERT_GT(reported.count(), 0);
+    Lumo::float3 total{};
+    for (const QList<QVariant>& arguments : reported)
+        total = total + qvariant_cast<Lumo::float3>(arguments.at(0));
+    const Lumo::float3 moved = window.model().origin() - modelBefore;
+    EXPECT_NEAR(moved.x, total.x, 1e-4f);
+    EXPECT_NEAR(moved.y, total.y, 1e-4f);
+    EXPECT_NEAR(moved.z, total.z, 1e-4f);
+    EXPECT_GT(Lumo::length(total), 0.1f);
+
+    // The ball is drawn where it went, in its resting colour again.
+    const QPointF end = projected(widget->getPosition());
+    EXPECT_GT(QLineF(start, end).length(), 0.5 * QLineF(QPointF(), travel).length());
+    EXPECT_TRUE(sameColour(pixelAt(end), toQColor(widget->getInactiveColor())));
+}
+
+TEST_F(ViewerWindowTest, AxisTranslateArrowIsDrawnHighlightedAndDraggedWithTheModel)
+{
+    auto* arrow = show<Velto::UiWidget::AxisTranslateWidget>(QStringLiteral("AxisTranslateWidget"));
+    ASSERT_NE(arrow, nullptr);
+    // Small enough that its head stays in view while it is dragged up.
+    arrow->setScale(0.5f);
+    // The unlit cone head spans z = 1 .. 1.15 of the arrow's frame; 0.04 above its base, on the
+    // axis, the ray from the camera above meets the cone's side, 0.055 from a rim it never leaves.
+    const Lumo::float3 headPoint = arrow->getPosition() + arrow->getDirection() * (1.04f * arrow->getScale());
+    const QPointF head = projected(headPoint);
+    EXPECT_TRUE(sameColour(pixelAt(head), toQColor(arrow->getInactiveColor())));
+
+    send(QEvent::MouseMove, head, Qt::NoButton, Qt::NoButton);
+    ASSERT_EQ(window.eventHandler()->getHoveredWidget(), arrow);
+    EXPECT_TRUE(sameColour(pixelAt(head), toQColor(arrow->getHighlightColor())));
+
+    QSignalSpy reported(arrow, &Velto::UiWidget::AxisTranslateWidget::widgetSingleAxisTranslate);
+    const Lumo::float3 modelBefore = window.model().origin();
+    const Lumo::float3 arrowBefore = arrow->getPosition();
+    send(QEvent::MouseButtonPress, head, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 6; ++step)
+        send(QEvent::MouseMove, head + QPointF(0.0, -4.0 * step), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, head + QPointF(0.0, -24.0), Qt::LeftButton, Qt::NoButton);
+
+    ASSERT_GT(reported.count(), 0);
+    Lumo::float3 total{};
+    for (const QList<QVariant>& arguments : reported)
+        total = total + qvariant_cast<Lumo::float3>(arguments.at(0));
+    // Model and arrow went the same way, and only along the arrow's axis.
+    const Lumo::float3 moved = window.model().origin() - modelBefore;
+    const Lumo::float3 arrowMoved = arrow->getPosition() - arrowBefore;
+    for (const auto& [actual, name] : {std::pair{moved, "model"}, std::pair{arrowMoved, "arrow"}}) {
+        EXPECT_NEAR(actual.x, total.x, 1e-4f) << name;
+        EXPECT_NEAR(actual.y, total.y, 1e-4f) << name;
+        EXPECT_NEAR(actual.z, total.z, 1e-4f) << name;
+    }
+    EXPECT_NEAR(Lumo::length(Lumo::cross(total, arrow->getDirection())), 0.0f, 1e-4f);
+    EXPECT_GT(Lumo::length(total), 0.05f);
+    // Drawn where it went, its resting colour back after the release.
+    const QPointF headAfter = projected(arrow->getPosition() + arrow->getDirection() * (1.04f * arrow->getScale()));
+    EXPECT_TRUE(sameColour(pixelAt(headAfter), toQColor(arrow->getInactiveColor())));
+}
+
+TEST_F(ViewerWindowTest, CameraNavigationRunsOnlyWhenNoWidgetTakesTheEvent)
+{
+    const Lumo::float3 eyeBefore = window.sceneView()->camera().eye();
+    const QPointF handle = projected(widget->getPosition());
+    send(QEvent::MouseButtonPress, handle, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, handle + QPointF(30, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, handle + QPointF(30, 0), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window.sceneView()->camera().eye(), eyeBefore);
+
+    // A drag over empty space orbits the camera, as one operation its listeners hear about.
+    const int operationsBefore = window.cameraListener().finishedOperations();
+    const QPointF empty(20, 20);
+    send(QEvent::MouseButtonPress, empty, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, empty + QPointF(15, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, empty + QPointF(30, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, empty + QPointF(30, 0), Qt::LeftButton, Qt::NoButton);
+    EXPECT_NE(window.sceneView()->camera().eye(), eyeBefore);
+    EXPECT_EQ(window.cameraListener().finishedOperations(), operationsBefore + 1);
+}
+
+} // namespace

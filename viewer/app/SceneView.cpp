@@ -1,0 +1,132 @@
+#include "viewer/app/SceneView.h"
+
+#include "viewer/render/SceneRenderer.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QWheelEvent>
+
+namespace Viewer {
+
+SceneView::SceneView(QWidget* parent)
+    : QOpenGLWidget(parent)
+    , m_navigator(*m_viewport.getCamera())
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(200, 150);
+}
+
+SceneView::~SceneView()
+{
+    releaseRenderer();
+}
+
+QSurfaceFormat SceneView::preferredFormat(int samples)
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    format.setDepthBufferSize(24);
+    format.setStencilBufferSize(8);
+    format.setSamples(samples);
+    return format;
+}
+
+void SceneView::setBackgroundColor(const QColor& color)
+{
+    m_background = color;
+    update();
+}
+
+void SceneView::initializeGL()
+{
+    releaseRenderer();
+    m_renderer = std::make_unique<SceneRenderer>();
+    m_rendererError = m_renderer->errorLog();
+    if (!m_rendererError.isEmpty())
+        m_renderer.reset();
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SceneView::releaseRenderer,
+            Qt::UniqueConnection);
+}
+
+void SceneView::releaseRenderer()
+{
+    if (!m_renderer)
+        return;
+    makeCurrent();
+    m_renderer.reset();
+    doneCurrent();
+}
+
+void SceneView::syncViewportToWidget()
+{
+    m_viewport.setDevicePixelRatio(devicePixelRatioF());
+    if (m_viewport.size() != size())
+        m_viewport.setSize(width(), height());
+}
+
+void SceneView::paintGL()
+{
+    QElapsedTimer timer;
+    timer.start();
+    syncViewportToWidget();
+    if (m_renderer) {
+        m_renderer->render(m_viewport, m_background);
+    } else {
+        auto* gl = context()->functions();
+        gl->glClearColor(0.5f, 0.0f, 0.0f, 1.0f);
+        gl->glClear(GL_COLOR_BUFFER_BIT);
+    }
+    context()->functions()->glFinish();
+    m_lastFrameMilliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    emit frameRendered();
+}
+
+void SceneView::mousePressEvent(QMouseEvent* event)
+{
+    syncViewportToWidget();
+    setFocus(Qt::MouseFocusReason);
+    if (!(m_responder && m_responder->mousePress(event)))
+        m_navigator.press(*event);
+    update();
+}
+
+void SceneView::mouseMoveEvent(QMouseEvent* event)
+{
+    syncViewportToWidget();
+    const bool consumed = m_responder && m_responder->mouseMove(event);
+    if (!consumed)
+        m_navigator.move(*event);
+    update();
+}
+
+void SceneView::mouseReleaseEvent(QMouseEvent* event)
+{
+    syncViewportToWidget();
+    if (m_responder)
+        m_responder->mouseRelease(event);
+    // A navigation drag began on a press no widget took; its release ends it either way.
+    m_navigator.release();
+    update();
+}
+
+void SceneView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    syncViewportToWidget();
+    if (m_responder)
+        m_responder->mouseDoubleClick(event);
+    update();
+}
+
+void SceneView::wheelEvent(QWheelEvent* event)
+{
+    if (!(m_responder && m_responder->mouseWheel(event)))
+        m_navigator.wheel(*event);
+    update();
+}
+
+} // namespace Viewer

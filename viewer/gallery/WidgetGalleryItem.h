@@ -1,0 +1,57 @@
+#pragma once
+
+#include "viewer/gallery/GalleryContext.h"
+#include "viewer/gallery/GalleryItem.h"
+
+#include <QPointer>
+
+#include <functional>
+#include <vector>
+
+namespace Velto::UiWidget {
+class IWidget3D;
+}
+
+namespace Viewer {
+
+// Connects a widget's result signal to the model: `signal` made with SIGNAL() on the widget,
+// `slot` with SLOT() on ModelController.
+struct ModelBinding
+{
+    const char* signal;
+    const char* slot;
+};
+
+// A widget of the library placed at the model's centre, sized to the model, with its result
+// signals connected to the model (and its press to the model's start of a drag). Its settings offer what every widget has (interactive,
+// visible, static, silenced, transparency, scale, direction, constant screen size) and whatever
+// the entry adds. The item owns the widget.
+class WidgetGalleryItem : public GalleryItem
+{
+public:
+    using ExtraSettings = std::function<void(Velto::UiWidget::IWidget3D*, const GalleryContext&, SettingsForm&)>;
+    // Runs after the widget is placed on the model: what a class needs beyond the common pose.
+    using Setup = std::function<void(Velto::UiWidget::IWidget3D*, const GalleryContext&)>;
+
+    WidgetGalleryItem(const GalleryContext& context, Velto::UiWidget::IWidget3D* widget,
+                      const std::vector<ModelBinding>& bindings, const Setup& setup = {},
+                      ExtraSettings extraSettings = {}, QPointF tourDrag = {70.0, -45.0});
+    ~WidgetGalleryItem() override;
+
+    QObject* signalSource() const override;
+    void addSettings(SettingsForm& form) override;
+    QPointF tourDrag() const override { return m_tourDrag; }
+
+private:
+    // The widget's scale that fits the model: its unit-sized handles reach out past the model.
+    float fittedScale() const;
+    void placeOnModel();
+
+    GalleryContext m_context;
+    QPointer<Velto::UiWidget::IWidget3D> m_widget;
+    Setup m_setup;
+    ExtraSettings m_extraSettings;
+    QPointF m_tourDrag;
+};
+
+} // namespace Viewer

@@ -1,0 +1,248 @@
+#include "viewer/render/SceneRenderer.h"
+
+#include "viewer/render/DrawListBuilder.h"
+#include "viewer/render/GpuGeometry.h"
+
+#include "ui_widgets/platform/scene/SceneItemType.h"
+#include "ui_widgets/platform/scene/Viewport.h"
+
+#include <QOpenGLTexture>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace Viewer {
+
+namespace {
+
+bool drawsBefore(const DrawItem& a, const DrawItem& b)
+{
+    if (std::tie(a.layer, a.priority, a.translucent) != std::tie(b.layer, b.priority, b.translucent))
+        return std::tie(a.layer, a.priority, a.translucent) < std::tie(b.layer, b.priority, b.translucent);
+    if (a.translucent && a.depth != b.depth)
+        return a.depth > b.depth;
+    return a.sequence < b.sequence;
+}
+
+bool samePass(const DrawItem& a, const DrawItem& b)
+{
+    return a.layer == b.layer && a.priority == b.priority;
+}
+
+} // namespace
+
+SceneRenderer::SceneRenderer()
+    : m_cache(*this)
+{
+    initializeOpenGLFunctions();
+    if (!m_shaders.create())
+        m_errorLog = m_shaders.errorLog();
+    m_emptyVertexArray.create();
+}
+
+SceneRenderer::~SceneRenderer() = default;
+
+void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& background)
+{
+    GLint target = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &target);
+    m_devicePixels = viewport.sizeInDevicePixels();
+    m_orthographic = viewport.getCamera()->isOrthographic();
+    glViewport(0, 0, m_devicePixels.width(), m_devicePixels.height());
+    glDepthMask(GL_TRUE);
+    glClearColor(background.redF(), background.greenF(), background.blueF(), 1.0f);
+    glClearDepthf(1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    m_lastFrame = {};
+    glGetIntegerv(GL_SAMPLES, &m_lastFrame.modelSamples);
+    if (!m_errorLog.isEmpty())
+        return;
+
+    // Screen-space text is rasterized for the device pixel ratio: a new ratio needs new images.
+    if (viewport.devicePixelRatio() != m_cachedDevicePixelRatio) {
+        m_cache.clear();
+        m_cachedDevicePixelRatio = viewport.devicePixelRatio();
+    }
+    m_cache.beginFrame();
+    std::vector<DrawItem> items = DrawListBuilder(viewport, m_cache).build();
+    m_cache.endFrame();
+    m_lastFrame.tessellations = m_cache.tessellationsThisFrame();
+    m_lastFrame.cachedGeometries = static_cast<int>(m_cache.size());
+    std::stable_sort(items.begin(), items.end(), drawsBefore);
+
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_BLEND);
+    // Colour blends "over"; alpha accumulates coverage, so that the widget image comes out
+    // premultiplied for compositing.
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    const auto firstWidgetItem = std::find_if(items.cbegin(), items.cend(), [](const DrawItem& item) {
+        return item.layer > Kairn::Graphics::SceneItemModel;
+    });
+    drawPasses(items.cbegin(), firstWidgetItem, true);
+    const QRect widgetArea = screenRectOf(firstWidgetItem, items.cend());
+    if (!widgetArea.isEmpty()) {
+        prepareWidgetTarget(m_devicePixels);
+        m_widgetTarget->bind();
+        glViewport(0, 0, m_devicePixels.width(), m_devicePixels.height());
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(widgetArea.x(), widgetArea.y(), widgetArea.width(), widgetArea.height());
+        glDepthMask(GL_TRUE);
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        glGetIntegerv(GL_SAMPLES, &m_lastFrame.widgetSamples);
+        drawPasses(firstWidgetItem, items.cend(), true);
+        compositeWidgets(static_cast<GLuint>(target), widgetArea);
+        glDisable(GL_SCISSOR_TEST);
+    }
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(target));
+}
+
+void SceneRenderer::drawPasses(ItemIterator begin, ItemIterator end, bool firstPassCleared)
+{
+    bool cleared = firstPassCleared;
+    auto passBegin = begin;
+    while (passBegin != end) {
+        const auto passEnd =
+            std::find_if(passBegin, end, [&](const DrawItem& item) { return !samePass(item, *passBegin); });
+        if (!cleared) {
+            glDepthMask(GL_TRUE);
+            glClear(GL_DEPTH_BUFFER_BIT);
+        }
+        cleared = false;
+        for (auto item = passBegin; item != passEnd; ++item) {
+            // Translucent surfaces must not hide what lies behind them and is drawn after them.
+            glDepthMask(item->translucent ? GL_FALSE : GL_TRUE);
+            draw(*item);
+        }
+        passBegin = passEnd;
+    }
+}
+
+QRect SceneRenderer::screenRectOf(ItemIterator begin, ItemIterator end) const
+{
+    const QRect viewport(QPoint(0, 0), m_devicePixels);
+    QRect area;
+    for (auto item = begin; item != end; ++item) {
+        if (!item->geometry || item->geometry->isEmpty())
+            continue;
+        const QVector3D low = item->geometry->boundsMinimum();
+        const QVector3D high = item->geometry->boundsMaximum();
+        // Lines grow by half their width around their points; two more pixels for the edge
+        // samples of multisampling.
+        const float margin = 0.5f * item->lineWidth + 2.0f;
+        for (int corner = 0; corner < 8; ++corner) {
+            const QVector4D clip = item->clipFromLocal * QVector4D(corner & 1 ? high.x() : low.x(),
+                                                                   corner & 2 ? high.y() : low.y(),
+                                                                   corner & 4 ? high.z() : low.z(), 1.0f);
+            // A corner at or behind the eye can project anywhere.
+            if (clip.w() <= 1e-6f)
+                return viewport;
+            const float x = (clip.x() / clip.w() * 0.5f + 0.5f) * static_cast<float>(m_devicePixels.width());
+            const float y = (clip.y() / clip.w() * 0.5f + 0.5f) * static_cast<float>(m_devicePixels.height());
+            area |= QRect(QPoint(static_cast<int>(std::floor(x - margin)), static_cast<int>(std::floor(y - margin))),
+                          QPoint(static_cast<int>(std::ceil(x + margin)), static_cast<int>(std::ceil(y + margin))));
+        }
+    }
+    return area & viewport;
+}
+
+void SceneRenderer::prepareWidgetTarget(const QSize& devicePixels)
+{
+    if (m_widgetTarget && m_widgetTarget->size() == devicePixels)
+        return;
+    QOpenGLFramebufferObjectFormat multisampled;
+    multisampled.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+    multisampled.setSamples(WidgetSamples);
+    m_widgetTarget = std::make_unique<QOpenGLFramebufferObject>(devicePixels, multisampled);
+    m_widgetImage = std::make_unique<QOpenGLFramebufferObject>(devicePixels);
+}
+
+void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area)
+{
+    QOpenGLFramebufferObject::blitFramebuffer(m_widgetImage.get(), area, m_widgetTarget.get(), area);
+    glBindFramebuffer(GL_FRAMEBUFFER, targetFramebuffer);
+    glViewport(0, 0, m_devicePixels.width(), m_devicePixels.height());
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    QOpenGLShaderProgram& program = m_shaders.composite();
+    program.bind();
+    program.setUniformValue("image", 0);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, m_widgetImage->texture());
+    m_emptyVertexArray.bind();
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    m_emptyVertexArray.release();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void SceneRenderer::draw(const DrawItem& item)
+{
+    if (!item.geometry || item.geometry->isEmpty())
+        return;
+    switch (item.style) {
+    case DrawItem::Style::Solid: {
+        // Dense meshes are lit per vertex: their triangles are a few pixels across anyway.
+        const bool perVertex = item.lit && item.geometry->isDense();
+        QOpenGLShaderProgram& program = perVertex ? m_shaders.vertexLit() : m_shaders.solid();
+        program.bind();
+        program.setUniformValue("clipFromLocal", item.clipFromLocal);
+        program.setUniformValue("viewFromLocal", item.viewFromLocal);
+        program.setUniformValue("normalFromLocal", item.viewFromLocal.normalMatrix());
+        program.setUniformValue("color", item.color);
+        program.setUniformValue("orthographic", m_orthographic);
+        if (!perVertex)
+            program.setUniformValue("lit", item.lit);
+        const auto hidden = item.geometry->hiddenFaces();
+        if (hidden == Tessellation::HiddenFaces::None) {
+            glDisable(GL_CULL_FACE);
+        } else {
+            // With counter-clockwise front faces, the back of an outside wound counter-clockwise
+            // is what the culling of GL_BACK removes; a mirror turns it around.
+            const bool backIsHidden = (hidden == Tessellation::HiddenFaces::Clockwise) != item.mirrored;
+            glEnable(GL_CULL_FACE);
+            glFrontFace(GL_CCW);
+            glCullFace(backIsHidden ? GL_BACK : GL_FRONT);
+        }
+        break;
+    }
+    case DrawItem::Style::Line: {
+        glDisable(GL_CULL_FACE);
+        QOpenGLShaderProgram& program = m_shaders.line();
+        program.bind();
+        program.setUniformValue("clipFromLocal", item.clipFromLocal);
+        program.setUniformValue("viewportSize", QVector2D(m_devicePixels.width(), m_devicePixels.height()));
+        program.setUniformValue("lineWidth", item.lineWidth);
+        program.setUniformValue("color", item.color);
+        break;
+    }
+    case DrawItem::Style::Text: {
+        if (!item.texture)
+            return;
+        glDisable(GL_CULL_FACE);
+        QOpenGLShaderProgram& program = m_shaders.text();
+        program.bind();
+        program.setUniformValue("clipFromLocal", item.clipFromLocal);
+        program.setUniformValue("textColor", item.color);
+        program.setUniformValue("backgroundColor", item.backgroundColor);
+        program.setUniformValue("glyphs", 0);
+        item.texture->bind(0);
+        break;
+    }
+    }
+    if (item.flatFill) {
+        glEnable(GL_POLYGON_OFFSET_FILL);
+        glPolygonOffset(-1.0f, -2.0f);
+    }
+    item.geometry->draw(*this);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    ++m_lastFrame.drawCalls;
+}
+
+} // namespace Viewer

@@ -1,0 +1,225 @@
+#include "viewer/tour/TourRunner.h"
+
+#include "viewer/app/MainWindow.h"
+#include "viewer/app/ModelController.h"
+#include "viewer/app/SceneView.h"
+#include "viewer/gallery/GalleryItem.h"
+#include "viewer/gallery/GalleryRegistry.h"
+#include "viewer/render/SceneRenderer.h"
+#include "viewer/tour/HandleFinder.h"
+
+#include "ui_widgets/framework/IWidget3D.h"
+#include "ui_widgets/platform/scene/VyrMeshNode.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
+
+#include <sys/resource.h>
+
+namespace Viewer {
+
+namespace {
+
+QString fileSafe(const QString& name)
+{
+    QString safe = name;
+    for (QChar& c : safe)
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('-');
+    return safe;
+}
+
+// User and system time of every thread of the process: Mesa's software rasterizer draws on
+// worker threads, and this total does not depend on what else the machine is doing.
+double processCpuMilliseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+QString vectorText(const Lumo::float3& v)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(v.x, 0, 'f', 3).arg(v.y, 0, 'f', 3).arg(v.z, 0, 'f', 3);
+}
+
+// How the model's transform changed: the step S with before . S = after, told as the move of
+// the origin, the angle of its rotation and its uniform scale.
+QString describeChange(const Lumo::Objects::ADevMatrix& before, const Lumo::Objects::ADevMatrix& after)
+{
+    using Lumo::Objects::ADevMatrix;
+    const ADevMatrix step = ADevMatrix::Multiply(ADevMatrix::Invert(before), after);
+    const Lumo::float3 moved = after.transformPoint({}) - before.transformPoint({});
+    const float determinant = step.M11 * (step.M22 * step.M33 - step.M23 * step.M32)
+                              - step.M12 * (step.M21 * step.M33 - step.M23 * step.M31)
+                              + step.M13 * (step.M21 * step.M32 - step.M22 * step.M31);
+    const float scale = std::cbrt(determinant);
+    const float cosine = scale != 0.0f ? ((step.M11 + step.M22 + step.M33) / scale - 1.0f) / 2.0f : 1.0f;
+    const float degrees = std::acos(std::clamp(cosine, -1.0f, 1.0f)) * 180.0f / 3.14159265f;
+    return QStringLiteral("model moved by %1, turned by %2 degrees, scaled by %3")
+        .arg(vectorText(moved))
+        .arg(degrees, 0, 'f', 1)
+        .arg(scale, 0, 'f', 3);
+}
+
+} // namespace
+
+TourRunner::TourRunner(MainWindow& window, const QString& outputDirectory, QTextStream& out)
+    : m_window(window)
+    , m_directory(outputDirectory)
+    , m_out(out)
+{
+}
+
+int TourRunner::run()
+{
+    if (!m_directory.mkpath(QStringLiteral("."))) {
+        m_out << "Cannot create " << m_directory.absolutePath() << "\n";
+        return 1;
+    }
+    SceneView* view = m_window.sceneView();
+    view->setFixedSize(FrameWidth, FrameHeight);
+    m_window.show();
+    QApplication::processEvents();
+    m_window.resetCamera();
+    if (!view->rendererError().isEmpty()) {
+        m_out << "The renderer could not start:\n" << view->rendererError() << "\n";
+        return 1;
+    }
+
+    m_window.showEntry(-1);
+    snapshot(QStringLiteral("00-model"));
+    const auto& entries = GalleryRegistry::entries();
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i)
+        tourEntry(i);
+
+    // The whole window as a user first sees it, then the 3D view back at the timed size.
+    view->setMinimumSize(FrameWidth / 2, FrameHeight / 2);
+    view->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_window.resize(WindowWidth, WindowHeight);
+    m_window.model().resetPose();
+    m_window.showEntry(GalleryRegistry::indexOf(WindowEntry));
+    m_window.resetCamera();
+    QApplication::processEvents();
+    dragShownWidget([](const QString&) {});
+    const QString windowPicture = m_directory.filePath(QStringLiteral("window.png"));
+    if (m_window.grab().save(windowPicture))
+        ++m_pictures;
+    else
+        m_failed = true;
+    view->setFixedSize(FrameWidth, FrameHeight);
+    m_window.model().resetPose();
+    m_window.showEntry(0);
+    QApplication::processEvents();
+    m_window.resetCamera();
+    timeFrames();
+
+    m_out << "Wrote " << m_pictures << " pictures to " << m_directory.absolutePath() << "\n";
+    m_out.flush();
+    return m_failed ? 1 : 0;
+}
+
+bool TourRunner::tourEntry(int index)
+{
+    const GalleryEntry& entry = GalleryRegistry::entries()[static_cast<std::size_t>(index)];
+    const QString prefix = QStringLiteral("%1-%2").arg(index + 1, 2, 10, QLatin1Char('0')).arg(fileSafe(entry.name));
+    m_window.resetCamera();
+    m_window.model().resetPose();
+    m_window.showEntry(index);
+    snapshot(prefix + QStringLiteral("-1-placed"));
+
+    GalleryItem* item = m_window.currentItem();
+    if (!item || !qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource())) {
+        m_out << entry.name << ": shown (a scene node, nothing to drag)\n";
+        return true;
+    }
+    const Lumo::Objects::ADevMatrix before = m_window.model().node()->getFullTransform();
+    const int logBefore = m_window.logLineCount();
+    const auto handle = dragShownWidget(
+        [&](const QString& step) { snapshot(prefix + QLatin1Char('-') + step); });
+    if (!handle) {
+        m_out << entry.name << ": no handle to drag on screen\n";
+        return false;
+    }
+    const QPointF travel = item->tourDrag();
+    m_out << entry.name << ": dragged from (" << handle->x() << ", " << handle->y() << ") by (" << travel.x()
+          << ", " << travel.y() << ") px; " << describeChange(before, m_window.model().node()->getFullTransform())
+          << "; " << (m_window.logLineCount() - logBefore) << " signals logged\n";
+    return true;
+}
+
+std::optional<QPointF> TourRunner::dragShownWidget(const std::function<void(const QString&)>& picture)
+{
+    GalleryItem* item = m_window.currentItem();
+    auto* widget = item ? qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource()) : nullptr;
+    const auto handle =
+        widget ? HandleFinder(m_window.sceneView()->viewport()).findHandle(widget) : std::optional<QPointF>();
+    if (!handle)
+        return handle;
+    sendMouse(QEvent::MouseMove, *handle, Qt::NoButton, Qt::NoButton);
+    picture(QStringLiteral("2-hover"));
+    sendMouse(QEvent::MouseButtonPress, *handle, Qt::LeftButton, Qt::LeftButton);
+    const QPointF travel = item->tourDrag();
+    for (int step = 1; step <= DragSteps; ++step)
+        sendMouse(QEvent::MouseMove, *handle + travel * (double(step) / DragSteps), Qt::NoButton, Qt::LeftButton);
+    picture(QStringLiteral("3-drag"));
+    sendMouse(QEvent::MouseButtonRelease, *handle + travel, Qt::LeftButton, Qt::NoButton);
+    picture(QStringLiteral("4-released"));
+    return handle;
+}
+
+bool TourRunner::snapshot(const QString& name)
+{
+    const QString path = m_directory.filePath(name + QStringLiteral(".png"));
+    if (!m_window.sceneView()->grabFramebuffer().save(path)) {
+        m_out << "Cannot write " << path << "\n";
+        m_failed = true;
+        return false;
+    }
+    ++m_pictures;
+    return true;
+}
+
+void TourRunner::timeFrames()
+{
+    SceneView* view = m_window.sceneView();
+    view->grabFramebuffer();
+    const SceneRenderer* renderer = view->renderer();
+    double paintTotal = 0.0;
+    QElapsedTimer wall;
+    const double cpuStart = processCpuMilliseconds();
+    wall.start();
+    for (int i = 0; i < TimedFrames; ++i) {
+        // A small orbit per frame, as while navigating, so no frame is a repeat of the last.
+        view->camera().orbit(0.01f, 0.0f);
+        view->grabFramebuffer();
+        paintTotal += view->lastFrameMilliseconds();
+    }
+    const double wallPerFrame = static_cast<double>(wall.elapsed()) / TimedFrames;
+    const double cpuPerFrame = (processCpuMilliseconds() - cpuStart) / TimedFrames;
+    const double paintPerFrame = paintTotal / TimedFrames;
+    m_out << "Frame time of the default gallery scene at " << FrameWidth << " x " << FrameHeight << " ("
+          << m_window.model().triangleCount() << " model triangles, "
+          << (renderer ? renderer->lastFrame().modelSamples : 0) << "x multisampling of the model, "
+          << (renderer ? renderer->lastFrame().widgetSamples : 0) << "x of the widgets): " << QString::number(paintPerFrame, 'f', 1)
+          << " ms to draw (" << QString::number(1000.0 / paintPerFrame, 'f', 1) << " frames/s), "
+          << QString::number(wallPerFrame, 'f', 1) << " ms with read-back, "
+          << QString::number(cpuPerFrame, 'f', 1) << " ms of CPU time over all threads; "
+          << (renderer ? renderer->lastFrame().drawCalls : 0) << " draw calls, "
+          << (renderer ? renderer->lastFrame().tessellations : 0) << " tessellations in the last frame\n";
+}
+
+void TourRunner::sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    SceneView* view = m_window.sceneView();
+    QMouseEvent event(static_cast<QEvent::Type>(type), position, view->mapToGlobal(position), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(view, &event);
+}
+
+} // namespace Viewer

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDir>
+#include <QPointF>
+#include <QString>
+#include <QTextStream>
+
+#include <functional>
+#include <optional>
+
+namespace Viewer {
+
+class MainWindow;
+
+// The scripted tour behind `viewer --tour DIR`: for every gallery entry it places the widget on
+// the model, hovers one of its handles and drags it with synthetic mouse events sent to the 3D
+// view (so the events take the same road as real ones), and writes one PNG of the view per step.
+// Then it times frames of the default gallery scene at 1280 x 800 and prints where everything is.
+class TourRunner
+{
+public:
+    TourRunner(MainWindow& window, const QString& outputDirectory, QTextStream& out);
+
+    // 0 when every picture was written; 1 when the directory or a picture could not be written.
+    int run();
+
+    static constexpr int FrameWidth = 1280;
+    static constexpr int FrameHeight = 800;
+    static constexpr int WindowWidth = 1400;
+    static constexpr int WindowHeight = 860;
+    static constexpr int TimedFrames = 30;
+    static constexpr int DragSteps = 12;
+    // The widget shown in the picture of the whole window.
+    static constexpr const char* WindowEntry = "ThreeAxisRotateWidget";
+
+private:
+    bool tourEntry(int index);
+    // Hovers a handle of the widget shown, drags it by the item's tour travel and releases it;
+    // `picture` is called after the hover, the drag and the release. The handle, or none.
+    std::optional<QPointF> dragShownWidget(const std::function<void(const QString&)>& picture);
+    bool snapshot(const QString& name);
+    void timeFrames();
+    void sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons);
+
+    MainWindow& m_window;
+    QDir m_directory;
+    QTextStream& m_out;
+    int m_pictures = 0;
+    bool m_failed = false;
+};
+
+} // namespace Viewer
