@@ -10,7 +10,6 @@
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
 #include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
-#include "ui_widgets/platform/scene/VyrPolyline2dNode.h"
 #include "ui_widgets/platform/scene/VyrPolylineNode.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
 #include "ui_widgets/platform/scene/VyrTextNode.h"
@@ -25,15 +24,13 @@ QVector3D toQt(const Lumo::float3& p)
     return {p.x, p.y, p.z};
 }
 
-// The points as the node draws and picks them: a flat polyline lies in its XY plane.
-std::vector<QVector3D> drawnPoints(const Kairn::Graphics::VyrPolylineNode& node)
+std::vector<QVector3D> toQt(const std::vector<Lumo::float3>& points)
 {
-    const bool flat = dynamic_cast<const Kairn::Graphics::VyrPolyline2dNode*>(&node) != nullptr;
-    std::vector<QVector3D> points;
-    points.reserve(node.getMathModel().points().size());
-    for (const Lumo::float3& p : node.getMathModel().points())
-        points.emplace_back(p.x, p.y, flat ? 0.0f : p.z);
-    return points;
+    std::vector<QVector3D> out;
+    out.reserve(points.size());
+    for (const Lumo::float3& p : points)
+        out.push_back(toQt(p));
+    return out;
 }
 
 NodeShape shapeOf(Tessellation tessellation)
@@ -78,12 +75,12 @@ NodeShape NodeTessellator::lineSegment(const Kairn::Graphics::VyrLineSegmentNode
 
 NodeShape NodeTessellator::polylineOutline(const Kairn::Graphics::VyrPolylineNode& node)
 {
-    return shapeOf(PrimitiveTessellator::polyline(drawnPoints(node), node.isClosed()));
+    return shapeOf(PrimitiveTessellator::polyline(toQt(node.drawnPoints()), node.isClosed()));
 }
 
 NodeShape NodeTessellator::polylineFill(const Kairn::Graphics::VyrPolylineNode& node)
 {
-    return shapeOf(PrimitiveTessellator::polygon(drawnPoints(node)));
+    return shapeOf(PrimitiveTessellator::polygon(toQt(node.drawnPoints())));
 }
 
 NodeShape NodeTessellator::mesh(const Kairn::Graphics::TriangleMesh& mesh)

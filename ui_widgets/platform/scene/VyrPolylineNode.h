@@ -42,6 +42,8 @@ public:
     float getWeight() const { return m_weight; }
     Lumo::Objects::Polyline<float>& getMathModel() { return m_model; }
     const Lumo::Objects::Polyline<float>& getMathModel() const { return m_model; }
+    // The points as drawn: the model's points, flattened onto z = 0 for a flat polyline.
+    const std::vector<Lumo::float3>& drawnPoints() const;
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
     bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
@@ -57,9 +59,6 @@ protected:
     void setFlat(bool flat) { m_flat = flat; }
 
 private:
-    // The points as drawn: the model's points, flattened onto z = 0 for a flat polyline.
-    const std::vector<Lumo::float3>& drawnPoints() const;
-
     Lumo::Objects::Polyline<float> m_model;
     bool m_fillable = false;
     float m_weight = 1.0f;
