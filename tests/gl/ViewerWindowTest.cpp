@@ -1,6 +1,7 @@
 // The example viewer as a host runs it: the gallery's widget drawn over the model, found on
 // screen where it is drawn, highlighted on hover, and dragged with real mouse events on the 3D
-// view so that the model moves by exactly what the widget reported.
+// view so that the model moves by exactly what the widget reported; clicks on the model place
+// survey points.
 
 #include "viewer/app/CameraStatusListener.h"
 #include "viewer/app/MainWindow.h"
@@ -10,16 +11,22 @@
 #include "viewer/gallery/GalleryItem.h"
 #include "viewer/gallery/GalleryRegistry.h"
 #include "viewer/render/SceneRenderer.h"
+#include "viewer/tour/HandleFinder.h"
 
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNode.h"
+#include "ui_widgets/tracking/SurveyPointWidget.h"
 
 #include <QApplication>
 #include <QLineF>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -204,6 +211,85 @@ TEST_F(ViewerWindowTest, CameraNavigationRunsOnlyWhenNoWidgetTakesTheEvent)
     send(QEvent::MouseButtonRelease, empty + QPointF(30, 0), Qt::LeftButton, Qt::NoButton);
     EXPECT_NE(window.sceneView()->camera().eye(), eyeBefore);
     EXPECT_EQ(window.cameraListener().finishedOperations(), operationsBefore + 1);
+}
+
+TEST_F(ViewerWindowTest, ClicksOnTheModelPlaceNumberedSurveyPointsOnItsSurfaceUntilTheEntryChanges)
+{
+    using Velto::UiWidget::SurveyPointWidget;
+    auto* shown = show<SurveyPointWidget>(QStringLiteral("SurveyPointWidget"));
+    ASSERT_NE(shown, nullptr);
+    Kairn::Graphics::IPointSelectionTool* surface = window.eventHandler()->GetMeshSelectionTool();
+    const auto pickSurface = [&](const QPointF& at, Kairn::Objects::Vector3<float>& point,
+                                 Kairn::Objects::Vector3<float>& normal) {
+        return surface->pickSurface({static_cast<float>(at.x()), static_cast<float>(at.y())}, point, normal);
+    };
+    // The survey points the clicks placed: every registered one but the entry's own.
+    const auto placedPoints = [&] {
+        std::vector<SurveyPointWidget*> points;
+        for (Velto::UiWidget::IWidget3D* registered : window.eventHandler()->getWidgets())
+            if (auto* point = qobject_cast<SurveyPointWidget*>(registered); point && point != shown)
+                points.push_back(point);
+        return points;
+    };
+    const auto click = [&](const QPointF& at) {
+        send(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+        send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    };
+    Kairn::Objects::Vector3<float> surfacePoint;
+    Kairn::Objects::Vector3<float> normal;
+
+    // The corner of the view shows background: no surface there, and a click places nothing.
+    const QPointF background(4, 4);
+    ASSERT_FALSE(pickSurface(background, surfacePoint, normal));
+    click(background);
+    EXPECT_TRUE(placedPoints().empty());
+
+    // A drag over the model turns the camera and places nothing either.
+    const Viewer::HandleFinder finder(window.sceneView()->viewport());
+    const auto dragStart = finder.findBareSurface({320, 240});
+    ASSERT_TRUE(dragStart);
+    send(QEvent::MouseButtonPress, *dragStart, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 4; ++step)
+        send(QEvent::MouseMove, *dragStart + QPointF(5.0 * step, 0.0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, *dragStart + QPointF(20.0, 0.0), Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(placedPoints().empty());
+    window.resetCamera();
+
+    // Clicks on bare model surface left and right of the middle: each places the next point where
+    // the surface pick under the mouse lands, aimed along the surface normal.
+    std::vector<QPointer<SurveyPointWidget>> placed;
+    for (const double x : {0.35 * 640, 0.65 * 640}) {
+        const auto target = finder.findBareSurface({x, 240});
+        ASSERT_TRUE(target);
+        ASSERT_TRUE(pickSurface(*target, surfacePoint, normal));
+        const int logLines = window.logLineCount();
+        click(*target);
+
+        const std::vector<SurveyPointWidget*> points = placedPoints();
+        ASSERT_EQ(points.size(), placed.size() + 1);
+        SurveyPointWidget* point = nullptr;
+        for (SurveyPointWidget* candidate : points)
+            if (std::find(placed.begin(), placed.end(), candidate) == placed.end())
+                point = candidate;
+        ASSERT_NE(point, nullptr);
+        placed.emplace_back(point);
+        const Lumo::float3 position = point->getPosition();
+        const Lumo::float3 direction = point->getDirection();
+        EXPECT_NEAR(position.x, surfacePoint.x, 1e-4f);
+        EXPECT_NEAR(position.y, surfacePoint.y, 1e-4f);
+        EXPECT_NEAR(position.z, surfacePoint.z, 1e-4f);
+        EXPECT_NEAR(Lumo::dot(direction, Lumo::float3(normal)), 1.0f, 1e-4f);
+        // The surface point lies under the mouse.
+        EXPECT_LT(QLineF(projected(position), *target).length(), 0.5);
+        EXPECT_EQ(point->getLabel(), L"P" + std::to_wstring(placed.size()));
+        EXPECT_EQ(window.logLineCount(), logLines + 1);
+    }
+
+    // Another entry takes the placed points away with the item.
+    window.showEntry(Viewer::GalleryRegistry::indexOf(QStringLiteral("AxisTranslateWidget")));
+    for (const QPointer<SurveyPointWidget>& point : placed)
+        EXPECT_TRUE(point.isNull());
 }
 
 } // namespace

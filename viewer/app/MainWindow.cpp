@@ -40,6 +40,11 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_handler = std::make_unique<Velto::UiWidget::Widget3DEventHandler>(m_view, &m_view->viewport());
     m_view->setResponder(m_handler.get());
+    connect(m_view, &SceneView::viewClicked, this, [this](const QPointF& position) {
+        const QString placed = m_item ? m_item->click(position) : QString();
+        if (!placed.isEmpty())
+            appendLog(placed);
+    });
 
     m_cameraListener = std::make_unique<CameraStatusListener>(
         [this](const QString& text) { statusBar()->showMessage(text); });

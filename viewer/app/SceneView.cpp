@@ -8,6 +8,8 @@
 #include <QOpenGLFunctions>
 #include <QWheelEvent>
 
+#include <utility>
+
 namespace Viewer {
 
 SceneView::SceneView(QWidget* parent)
@@ -90,8 +92,12 @@ void SceneView::mousePressEvent(QMouseEvent* event)
 {
     syncViewportToWidget();
     setFocus(Qt::MouseFocusReason);
-    if (!(m_responder && m_responder->mousePress(event)))
+    m_clickStart.reset();
+    if (!(m_responder && m_responder->mousePress(event))) {
         m_navigator.press(*event);
+        if (event->button() == Qt::LeftButton)
+            m_clickStart = event->position();
+    }
     update();
 }
 
@@ -101,6 +107,8 @@ void SceneView::mouseMoveEvent(QMouseEvent* event)
     const bool consumed = m_responder && m_responder->mouseMove(event);
     if (!consumed)
         m_navigator.move(*event);
+    if (m_clickStart && (event->position() - *m_clickStart).manhattanLength() > ClickTolerance)
+        m_clickStart.reset();
     update();
 }
 
@@ -111,6 +119,10 @@ void SceneView::mouseReleaseEvent(QMouseEvent* event)
         m_responder->mouseRelease(event);
     // A navigation drag began on a press no widget took; its release ends it either way.
     m_navigator.release();
+    const std::optional<QPointF> clickStart = std::exchange(m_clickStart, std::nullopt);
+    if (clickStart && event->button() == Qt::LeftButton
+        && (event->position() - *clickStart).manhattanLength() <= ClickTolerance)
+        emit viewClicked(event->position());
     update();
 }
 

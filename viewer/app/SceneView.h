@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 namespace Viewer {
 
@@ -31,6 +32,9 @@ public:
     // OpenGL 3.3 core with multisampling: set as the default format before the first view exists.
     static QSurfaceFormat preferredFormat(int samples = 4);
 
+    // Manhattan pixels the mouse may travel between the press and the release of a click.
+    static constexpr int ClickTolerance = 3;
+
     Kairn::Graphics::Viewport& viewport() { return m_viewport; }
     Kairn::Graphics::Camera& camera() { return *m_viewport.getCamera(); }
 
@@ -49,6 +53,8 @@ public:
 signals:
     // After each drawn frame; the camera or scene may have changed since the last one.
     void frameRendered();
+    // A left click that no widget took: press and release within ClickTolerance pixels.
+    void viewClicked(const QPointF& position);
 
 protected:
     void initializeGL() override;
@@ -69,6 +75,8 @@ private:
     std::unique_ptr<SceneRenderer> m_renderer;
     QString m_rendererError;
     QColor m_background{QColor(46, 52, 60)};
+    // Where a left press that no widget took went down, until the mouse travels too far for a click.
+    std::optional<QPointF> m_clickStart;
     double m_lastFrameMilliseconds = 0.0;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QString>
 
 class QObject;
 
@@ -21,6 +22,9 @@ public:
     virtual void addSettings(SettingsForm& form) = 0;
     // The mouse travel in pixels of the tour's drag from a grabbed handle.
     virtual QPointF tourDrag() const { return {70.0, -45.0}; }
+    // A left click in the view, in pixels, that no widget took. Returns a line for the log when the
+    // item placed something there, else nothing.
+    virtual QString click(const QPointF&) { return {}; }
 };
 
 } // namespace Viewer

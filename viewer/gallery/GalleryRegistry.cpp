@@ -10,6 +10,7 @@
 #include "ui_widgets/annotation/CoordinateGridWidget.h"
 #include "ui_widgets/annotation/DialogWidget.h"
 #include "ui_widgets/annotation/DimensionBoundingBoxWidget.h"
+#include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/AxisRotateWidget.h"
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
 #include "ui_widgets/manipulators/GimbalWidget.h"
@@ -34,6 +35,7 @@
 #include "ui_widgets/nodes/VyrHollowPlaneNode.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
 #include "ui_widgets/nodes/VyrPolygonSelectionNode.h"
+#include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
 #include "ui_widgets/platform/scene/SceneObjectNode.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
@@ -56,11 +58,13 @@ QString classNameOf()
 }
 
 // A widget class created through its factory on the widget layer, placed on the model, with its
-// result signals connected to the model; `setup` adds what the class needs beyond that.
+// result signals connected to the model; `setup` adds what the class needs beyond that, and
+// `placement` makes more of them where the user clicks.
 template<class Widget>
 GalleryEntry widgetEntry(const QString& category, const QString& description, std::vector<ModelBinding> bindings,
                          std::function<void(Widget*, const GalleryContext&)> setup = {},
-                         std::function<void(Widget*, const GalleryContext&, SettingsForm&)> settings = {})
+                         std::function<void(Widget*, const GalleryContext&, SettingsForm&)> settings = {},
+                         WidgetGalleryItem::ClickPlacement placement = {})
 {
     WidgetGalleryItem::Setup itemSetup;
     if (setup)
@@ -74,7 +78,8 @@ GalleryEntry widgetEntry(const QString& category, const QString& description, st
     return {classNameOf<Widget>(), category, description,
             [=](const GalleryContext& context) -> std::unique_ptr<GalleryItem> {
                 auto* widget = Widget::createWidget3D(context.handler, Kairn::Graphics::SceneItemWidget);
-                return std::make_unique<WidgetGalleryItem>(context, widget, bindings, itemSetup, itemSettings);
+                return std::make_unique<WidgetGalleryItem>(context, widget, bindings, itemSetup, itemSettings,
+                                                           placement);
             }};
 }
 
@@ -86,6 +91,32 @@ void fitPlaneScale(Velto::UiWidget::PlaneScaleWidget* widget, const GalleryConte
     widget->setScale(1.0f);
     widget->setGrabberPosition(context.model->center() + Lumo::float3{radius, 0.0f, 0.0f});
     context.model->setReferenceRadius(radius);
+}
+
+// A survey point sized to the model.
+void sizeSurveyPoint(Velto::UiWidget::SurveyPointWidget* widget, const GalleryContext& context)
+{
+    widget->setScale(0.3f * context.model->radius());
+}
+
+// A survey point where a click meets the model's surface, aimed along its normal and named P1,
+// P2, ... in the order of the clicks; none where the click misses the model.
+Velto::UiWidget::IWidget3D* placeSurveyPoint(const GalleryContext& context, const QPointF& click, int placedBefore)
+{
+    Kairn::Graphics::IPointSelectionTool* surface = context.handler ? context.handler->GetMeshSelectionTool() : nullptr;
+    Kairn::Objects::Vector3<float> point;
+    Kairn::Objects::Vector3<float> normal;
+    if (!surface || !context.model
+        || !surface->pickSurface({static_cast<float>(click.x()), static_cast<float>(click.y())}, point, normal))
+        return nullptr;
+    auto* widget = Velto::UiWidget::SurveyPointWidget::createWidget3D(context.handler, Kairn::Graphics::SceneItemWidget);
+    const std::wstring label = L"P" + std::to_wstring(placedBefore + 1);
+    sizeSurveyPoint(widget, context);
+    widget->setPosition(point);
+    widget->setDirection(normal);
+    widget->setLabel(label);
+    widget->setObjectName(QString::fromStdWString(label));
+    return widget;
 }
 
 // The model's world bounds.
@@ -229,11 +260,12 @@ std::vector<GalleryEntry> makeEntries()
         widgetEntry<SurfaceTrackingWidget>(
             tracking, QObject::tr("A marker that slides over the model's surface and turns to its normal."), {}),
         widgetEntry<SurveyPointWidget>(
-            tracking, QObject::tr("A labelled survey point on the model."), {},
+            tracking, QObject::tr("A labelled survey point on the model; a click on the model places another."), {},
             [](SurveyPointWidget* widget, const GalleryContext& context) {
-                widget->setScale(0.3f * context.model->radius());
-                widget->setLabel(L"P1");
-            }),
+                sizeSurveyPoint(widget, context);
+                widget->setLabel(L"Centre");
+            },
+            {}, placeSurveyPoint),
         widgetEntry<DimensionBoundingBoxWidget>(
             annotation, QObject::tr("The model's bounding box with its three lengths."), {},
             [](DimensionBoundingBoxWidget* widget, const GalleryContext& context) {

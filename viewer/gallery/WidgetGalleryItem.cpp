@@ -1,6 +1,7 @@
 #include "viewer/gallery/WidgetGalleryItem.h"
 
 #include "viewer/app/ModelController.h"
+#include "viewer/app/SignalValueFormatter.h"
 #include "viewer/gallery/SettingsForm.h"
 
 #include "ui_widgets/framework/IWidget3D.h"
@@ -14,11 +15,12 @@ namespace Viewer {
 
 WidgetGalleryItem::WidgetGalleryItem(const GalleryContext& context, Velto::UiWidget::IWidget3D* widget,
                                      const std::vector<ModelBinding>& bindings, const Setup& setup,
-                                     ExtraSettings extraSettings, QPointF tourDrag)
+                                     ExtraSettings extraSettings, ClickPlacement clickPlacement, QPointF tourDrag)
     : m_context(context)
     , m_widget(widget)
     , m_setup(setup)
     , m_extraSettings(std::move(extraSettings))
+    , m_clickPlacement(std::move(clickPlacement))
     , m_tourDrag(tourDrag)
 {
     if (!m_widget)
@@ -35,12 +37,27 @@ WidgetGalleryItem::WidgetGalleryItem(const GalleryContext& context, Velto::UiWid
 
 WidgetGalleryItem::~WidgetGalleryItem()
 {
+    for (const QPointer<Velto::UiWidget::IWidget3D>& placed : m_placed)
+        delete placed.data();
     delete m_widget.data();
 }
 
 QObject* WidgetGalleryItem::signalSource() const
 {
     return m_widget;
+}
+
+QString WidgetGalleryItem::click(const QPointF& point)
+{
+    Velto::UiWidget::IWidget3D* placed =
+        m_clickPlacement ? m_clickPlacement(m_context, point, static_cast<int>(m_placed.size())) : nullptr;
+    if (!placed)
+        return {};
+    placed->resetColor();
+    m_placed.emplace_back(placed);
+    const Lumo::float3 position = placed->getPosition();
+    return QObject::tr("-- %1 placed at %2")
+        .arg(placed->objectName(), SignalValueFormatter::format("Lumo::float3", &position));
 }
 
 float WidgetGalleryItem::fittedScale() const

@@ -25,22 +25,28 @@ struct ModelBinding
 // A widget of the library placed at the model's centre, sized to the model, with its result
 // signals connected to the model (and its press to the model's start of a drag). Its settings offer what every widget has (interactive,
 // visible, static, silenced, transparency, scale, direction, constant screen size) and whatever
-// the entry adds. The item owns the widget.
+// the entry adds. A click may place more widgets of the entry's own making. The item owns them all.
 class WidgetGalleryItem : public GalleryItem
 {
 public:
     using ExtraSettings = std::function<void(Velto::UiWidget::IWidget3D*, const GalleryContext&, SettingsForm&)>;
     // Runs after the widget is placed on the model: what a class needs beyond the common pose.
     using Setup = std::function<void(Velto::UiWidget::IWidget3D*, const GalleryContext&)>;
+    // Makes a widget for a click at a view point, or null when the click places nothing there;
+    // `placedBefore` counts the widgets the item placed so far. Its object name goes to the log.
+    using ClickPlacement = std::function<Velto::UiWidget::IWidget3D*(const GalleryContext&, const QPointF& point,
+                                                                      int placedBefore)>;
 
     WidgetGalleryItem(const GalleryContext& context, Velto::UiWidget::IWidget3D* widget,
                       const std::vector<ModelBinding>& bindings, const Setup& setup = {},
-                      ExtraSettings extraSettings = {}, QPointF tourDrag = {70.0, -45.0});
+                      ExtraSettings extraSettings = {}, ClickPlacement clickPlacement = {},
+                      QPointF tourDrag = {70.0, -45.0});
     ~WidgetGalleryItem() override;
 
     QObject* signalSource() const override;
     void addSettings(SettingsForm& form) override;
     QPointF tourDrag() const override { return m_tourDrag; }
+    QString click(const QPointF& point) override;
 
 private:
     // The widget's scale that fits the model: its unit-sized handles reach out past the model.
@@ -51,6 +57,9 @@ private:
     QPointer<Velto::UiWidget::IWidget3D> m_widget;
     Setup m_setup;
     ExtraSettings m_extraSettings;
+    ClickPlacement m_clickPlacement;
+    // The widgets clicks placed, owned like the main one.
+    std::vector<QPointer<Velto::UiWidget::IWidget3D>> m_placed;
     QPointF m_tourDrag;
 };
 

@@ -36,6 +36,7 @@ HandleFinder::HandleFinder(Viewport& viewport)
     : m_viewport(viewport)
     , m_overlayTool(widgetPickTool(viewport, 3))
     , m_widgetTool(widgetPickTool(viewport, 1))
+    , m_surfaceTool(GetIGSCtrl()->createPointSelectionTool(&viewport, 0))
 {
 }
 
@@ -62,21 +63,41 @@ Velto::UiWidget::IWidget3D* HandleFinder::widgetAt(const QPointF& point) const
 
 std::optional<QPointF> HandleFinder::findHandle(Velto::UiWidget::IWidget3D* widget, double gridStep) const
 {
-    if (!widget || !(gridStep > 0.0))
+    if (!widget)
         return std::nullopt;
     const Lumo::vec2<float> centre = m_viewport.getCamera()->projectToScreen(widget->getPosition());
+    return nearestGridPoint({centre.x, centre.y}, gridStep, [&](const QPointF& point) { return widgetAt(point) == widget; });
+}
+
+std::optional<QPointF> HandleFinder::findBareSurface(const QPointF& target, double gridStep) const
+{
+    if (!m_surfaceTool)
+        return std::nullopt;
+    return nearestGridPoint(target, gridStep, [&](const QPointF& point) {
+        Kairn::Objects::Vector3<float> surfacePoint;
+        Kairn::Objects::Vector3<float> normal;
+        return !widgetAt(point)
+               && m_surfaceTool->pickSurface({static_cast<float>(point.x()), static_cast<float>(point.y())},
+                                             surfacePoint, normal);
+    });
+}
+
+std::optional<QPointF> HandleFinder::nearestGridPoint(const QPointF& target, double gridStep,
+                                                      const std::function<bool(const QPointF&)>& accepts) const
+{
+    if (!(gridStep > 0.0))
+        return std::nullopt;
     const QSize size = m_viewport.size();
     // Nearest grid points first: the first hit is the answer.
     std::vector<QPointF> grid;
     for (double y = gridStep / 2; y < size.height(); y += gridStep)
         for (double x = gridStep / 2; x < size.width(); x += gridStep)
             grid.emplace_back(x, y);
-    const QPointF c(centre.x, centre.y);
     std::sort(grid.begin(), grid.end(), [&](const QPointF& a, const QPointF& b) {
-        return QLineF(a, c).length() < QLineF(b, c).length();
+        return QLineF(a, target).length() < QLineF(b, target).length();
     });
     for (const QPointF& point : grid)
-        if (widgetAt(point) == widget)
+        if (accepts(point))
             return point;
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include "viewer/tour/HandleFinder.h"
 
 #include "ui_widgets/framework/IWidget3D.h"
+#include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
 
 #include <QApplication>
@@ -97,6 +98,7 @@ int TourRunner::run()
     const auto& entries = GalleryRegistry::entries();
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
         tourEntry(i);
+    placeSurveyPoints();
 
     // The whole window as a user first sees it, then the 3D view back at the timed size.
     view->setMinimumSize(FrameWidth / 2, FrameHeight / 2);
@@ -151,6 +153,26 @@ bool TourRunner::tourEntry(int index)
           << ", " << travel.y() << ") px; " << describeChange(before, m_window.model().node()->getFullTransform())
           << "; " << (m_window.logLineCount() - logBefore) << " signals logged\n";
     return true;
+}
+
+void TourRunner::placeSurveyPoints()
+{
+    m_window.resetCamera();
+    m_window.model().resetPose();
+    m_window.showEntry(GalleryRegistry::indexOf(SurveyEntry));
+    const HandleFinder finder(m_window.sceneView()->viewport());
+    const std::size_t widgetsBefore = m_window.eventHandler()->getWidgets().size();
+    for (const double share : {0.35, 0.65}) {
+        const auto click = finder.findBareSurface({share * FrameWidth, 0.5 * FrameHeight});
+        if (!click)
+            continue;
+        sendMouse(QEvent::MouseMove, *click, Qt::NoButton, Qt::NoButton);
+        sendMouse(QEvent::MouseButtonPress, *click, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(QEvent::MouseButtonRelease, *click, Qt::LeftButton, Qt::NoButton);
+    }
+    m_out << SurveyEntry << ": " << (m_window.eventHandler()->getWidgets().size() - widgetsBefore)
+          << " survey points placed by clicks on the model\n";
+    snapshot(QStringLiteral("survey-points"));
 }
 
 std::optional<QPointF> TourRunner::dragShownWidget(const std::function<void(const QString&)>& picture)
