@@ -6,7 +6,6 @@
 #include "ui_widgets/manipulators/RotationAngle.h"
 #include "ui_widgets/manipulators/RotationCursor.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
-#include "ui_widgets/platform/math/GrabDirection.h"
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/math/SharedMatrix.h"
 #include "ui_widgets/platform/scene/Camera.h"
@@ -88,9 +87,20 @@ float3 PlaneRotateWidget::getVectorToRing(const Widget3DMouseEvent& event, const
     if (!eventHandler || !eventHandler->GetViewport())
         return {};
     const Kairn::Objects::Ray3<float> ray = eventHandler->GetViewport()->getCamera()->getPickRay(event.screenPoint());
-    Vector3 direction;
-    Kairn::Objects::Projection::directionToPlanePoint(ray, getPosition(), planeNormal, direction);
-    return direction;
+    const float3 origin = ray.origin();
+    const float3 direction = ray.direction();
+    const float denominator = Lumo::dot(planeNormal, direction);
+    const float numerator = Lumo::dot(planeNormal, getPosition() - origin);
+    // The crossing is taken on the whole line, behind the eye too, and a ray (nearly) parallel to
+    // the plane steps by the unscaled numerator instead of dividing by almost nothing. The tilt
+    // plane contains the ring's normal and the grabbed point, so with the eye close to it (a ring
+    // grabbed at its point nearest the viewer) the crossing runs off to infinity and comes back
+    // from behind the eye within a few pixels: a single step then swings by well over 90 degrees.
+    // Crossings behind the eye must be used, not skipped: they carry the step that swings back, so
+    // the drag ends near where the mouse points instead of at the far end of the swing.
+    const float t = std::abs(denominator) > 1e-5f ? numerator / denominator : numerator;
+    const float3 toCrossing = origin + direction * t - getPosition();
+    return Lumo::isFinite(toCrossing) ? Lumo::normalized(toCrossing) : float3{};
 }
 
 bool PlaneRotateWidget::mouseEnter(const Widget3DMouseEvent& event)

@@ -57,9 +57,9 @@ protected:
 
     void init() override;
 
-    // Unit vector from the widget's position to where the event's pick ray crosses the plane
-    // through the position with normal `planeNormal`; the zero vector when the ray runs parallel
-    // to that plane or meets it only behind the eye.
+    // Unit vector from the widget's position to where the line of the event's pick ray crosses
+    // the plane through the position with normal `planeNormal`, in front of the eye or behind it;
+    // the zero vector when there is no such direction (the crossing is the position itself).
     Lumo::float3 getVectorToRing(const Widget3DMouseEvent& event, const Lumo::float3& planeNormal) const;
 
     Lumo::float3 grabVector{};

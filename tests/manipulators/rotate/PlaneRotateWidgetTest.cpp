@@ -134,5 +134,59 @@ TEST_F(PlaneRotateWidgetTest, LabelStartsAtZeroOnEveryPressAndTracksTheSign)
     EXPECT_TRUE(near(tilt->getDirection(), onCircle(20, z, -x), 1e-4f));
 }
 
+// The viewer's framing: a 1280 x 800 view looking down at a ring of radius 1 from 3.484 units
+// away, along (0.55, -0.75, 0.45), i.e. 25.8 degrees above the ring's plane. Grabbed at (or a grid
+// step beside) its point nearest the viewer, the ring's tilt plane, spanned by +Z and the grab,
+// passes through or within 0.02 of the eye: it is seen edge-on, and a drag across it sends the
+// crossing of the pick ray off to infinity and back from behind the eye. Whatever the swings of
+// single steps, the drag ends with the grab vector pointing where the line of the last pick ray
+// meets the tilt plane, which lies near the eye: about 25.8 degrees of tilt.
+TEST(PlaneRotateWidgetEdgeOnTest, DragAcrossAnEdgeOnTiltPlaneEndsWhereTheLastRayMeetsIt)
+{
+    const float3 eye = Lumo::normalized(float3{0.55f, -0.75f, 0.45f}) * 3.484f;
+    const float eyeElevation = std::atan2(eye.z, std::hypot(eye.x, eye.y));
+    const float3 nearest = Lumo::normalized(float3{eye.x, eye.y, 0});
+    const float3 tangent = Lumo::cross(nearest, zAxis);
+
+    // Pressed on the nearest point and one and two pixels either side of it, dragged 70 pixels
+    // to the right in 12 moves.
+    for (double offset : {0.0, -1.0, -2.0, 1.0, 2.0}) {
+        InteractionHarness h(QSize(1280, 800));
+        h.camera()->lookAt(eye, {0, 0, 0}, zAxis);
+        std::unique_ptr<PlaneRotateWidget> tilt(
+            PlaneRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+        SignalLog log;
+        log.watch(tilt.get(), "tilt");
+
+        const QPointF press = h.screenPoint(nearest) + QPointF(offset, 0);
+        ASSERT_TRUE(h.pressAt(press)) << offset;
+        const auto grab = h.camera()->getPickRay({float(press.x()), float(press.y())});
+        const float3 grabbed = Lumo::normalized(float3(grab.pointAt(-grab.origin().z / grab.direction().z)));
+        const QPointF end = press + QPointF(70, 0);
+        for (int i = 1; i <= 12; ++i)
+            h.moveAt(press + (end - press) * (i / 12.0));
+
+        // Where the line of the last pick ray meets the tilt plane (normal grabbed x +Z), as an
+        // angle from the grabbed point toward +Z.
+        const float3 normal = Lumo::normalized(Lumo::cross(grabbed, zAxis));
+        const auto last = h.camera()->getPickRay({float(end.x()), float(end.y())});
+        const float3 crossing = last.pointAt(-Lumo::dot(normal, float3(last.origin())) /
+                                             Lumo::dot(normal, float3(last.direction())));
+        const float expectedTilt = std::atan2(Lumo::dot(crossing, zAxis), Lumo::dot(crossing, grabbed));
+        EXPECT_NEAR(expectedTilt, eyeElevation, radians(1)) << offset;
+
+        // The ring's normal turned toward the viewer by that tilt, about the tangent.
+        const float3 expectedDirection = zAxis * std::cos(expectedTilt) - grabbed * std::sin(expectedTilt);
+        EXPECT_TRUE(near(tilt->getDirection(), expectedDirection, 2e-3f))
+            << offset << ": " << tilt->getDirection().x << ' ' << tilt->getDirection().y << ' '
+            << tilt->getDirection().z;
+        const auto labels = overlayNodes<VyrMarginTextNode>(h.scene());
+        ASSERT_EQ(labels.size(), 1u);
+        EXPECT_NEAR(std::stof(std::wstring(labels.front()->getText())), expectedTilt * 180 / pi, 0.15) << offset;
+        for (const SignalLog::Entry& step : log.entriesOf("tilt.widgetPlaneRotate"))
+            EXPECT_NEAR(std::abs(Lumo::dot(lineOf(step).Direction(), tangent)), 1.0f, 1e-3f) << offset;
+        h.releaseAt(end);
+    }
+}
 
 } // namespace
