@@ -22,13 +22,6 @@ bool directionToRingPoint(const Ray3<float>& ray, const Circle3<float>& ring, Ve
     return directionFrom(ring.center(), ray.nearestProjectedPointTo(ring), out);
 }
 
-bool directionToPlanePoint(const Ray3<float>& ray, const Vector3<float>& center, const Vector3<float>& planeNormal,
-                           Vector3<float>& out)
-{
-    Vector3<float> crossing;
-    return intersectRayPlane(ray, center, planeNormal, crossing) && directionFrom(center, crossing, out);
-}
-
 bool directionToSpherePoint(const Ray3<float>& ray, const Vector3<float>& center, float radius, Vector3<float>& out)
 {
     Vector3<float> entry;
