@@ -25,14 +25,17 @@ public:
         Velto::UiWidget::Widget3DEventHandler* handler = m_harness.handler();
         if (!handler)
             return false;
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
+            && type != QEvent::MouseButtonDblClick)
+            return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         bool consumed = false;
-        switch (event->type()) {
+        switch (type) {
         case QEvent::MouseButtonPress: consumed = handler->mousePress(mouse); break;
         case QEvent::MouseMove: consumed = handler->mouseMove(mouse); break;
         case QEvent::MouseButtonRelease: consumed = handler->mouseRelease(mouse); break;
-        case QEvent::MouseButtonDblClick: consumed = handler->mouseDoubleClick(mouse); break;
-        default: return false;
+        default: consumed = handler->mouseDoubleClick(mouse); break;
         }
         m_harness.m_results.push_back({event->type(), mouse->position(), consumed});
         return consumed;
