@@ -206,13 +206,20 @@ Lumo::float3 IWidget3D::getPosition() const
     return position;
 }
 
+bool IWidget3D::directionNeedsTurn(const Lumo::float3& newDirection, Lumo::float3& unit, double& alignment) const
+{
+    unit = Lumo::normalized(newDirection);
+    if (unit == Lumo::float3{})
+        return false;
+    alignment = double(unit.x) * direction.x + double(unit.y) * direction.y + double(unit.z) * direction.z;
+    return alignment < 0.99999;
+}
+
 void IWidget3D::setDirection(const Lumo::float3& newDirection)
 {
-    const Lumo::float3 u = Lumo::normalized(newDirection);
-    if (u == Lumo::float3{})
-        return;
-    const double alignment = double(u.x) * direction.x + double(u.y) * direction.y + double(u.z) * direction.z;
-    if (!(alignment < 0.99999))
+    Lumo::float3 u;
+    double alignment = 0;
+    if (!directionNeedsTurn(newDirection, u, alignment))
         return;
     Vector3 axis;
     const float angle = Vector3(direction).getSignedAngleTo(Vector3(u), axis);

@@ -181,6 +181,10 @@ signals:
 protected:
     // `matrix` conjugated so that it acts about `center`: move center to the origin, apply, move back.
     static Lumo::Objects::ADevMatrix stepAbout(const Lumo::Objects::ADevMatrix& matrix, const Lumo::float3& center);
+    // The first test of every setDirection: false for a zero or non-finite direction and for one
+    // within the 0.99999 cosine of the current direction; otherwise `unit` is the normalised
+    // direction and `alignment` its cosine with the current one, taken in double precision.
+    bool directionNeedsTurn(const Lumo::float3& newDirection, Lumo::float3& unit, double& alignment) const;
 
     std::vector<Kairn::Graphics::VyrGraphicsNode*> graphicsNodes;
     Widget3DMouseEvent* lastMouseEvent = nullptr;

@@ -225,11 +225,9 @@ void Widget3DGroup::resetColor()
 
 void Widget3DGroup::setDirection(const Lumo::float3& newDirection)
 {
-    const Lumo::float3 u = Lumo::normalized(newDirection);
-    if (u == Lumo::float3{})
-        return;
-    const double alignment = double(u.x) * direction.x + double(u.y) * direction.y + double(u.z) * direction.z;
-    if (!(alignment < 0.99999))
+    Lumo::float3 u;
+    double alignment = 0;
+    if (!directionNeedsTurn(newDirection, u, alignment))
         return;
     Vector3 axis;
     float angle = Vector3(direction).getSignedAngleTo(Vector3(u), axis);
