@@ -8,6 +8,8 @@ include(CMakePackageConfigHelpers)
 # The headers use C++20, so whoever includes them compiles as C++20 too.
 target_compile_features(uiw_platform PUBLIC cxx_std_20)
 set_target_properties(uiw_platform PROPERTIES EXPORT_NAME platform)
+# The widget library finds the platform library next to it, wherever the prefix is.
+set_target_properties(uiw_platform ui_widgets PROPERTIES INSTALL_RPATH "$ORIGIN")
 
 install(TARGETS uiw_platform ui_widgets EXPORT UiWidgetsTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -32,6 +34,7 @@ install(FILES
 # The .pc file finds its prefix from its own folder, so an unpacked or moved tree works as is.
 file(RELATIVE_PATH uiw_pc_prefix_from_pcfiledir
   /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" uiw_pc_prefix_from_pcfiledir ${uiw_pc_prefix_from_pcfiledir})
 configure_file(${PROJECT_SOURCE_DIR}/cmake/uiwidgets.pc.in ${CMAKE_CURRENT_BINARY_DIR}/uiwidgets.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/uiwidgets.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
