@@ -1,6 +1,6 @@
-// The shortest complete host: a view owning its viewport and one event handler, three arrows
-// and a box they move. Drawing is the host renderer's job (viewer/ has one); this view draws
-// nothing. `minimal_host --drag` pulls the X arrow one unit and exits with 0 if the box followed.
+// The shortest complete host: a view that owns its viewport and event handler, three arrows and
+// a box they move. It draws nothing (a renderer is the host's own; viewer/ has one).
+// `minimal_host --drag` pulls the X arrow one unit and exits with 0 if the box followed.
 #include <ui_widgets/framework/Widget3DEventHandler.h>
 #include <ui_widgets/manipulators/ThreeAxisTranslateWidget.h>
 #include <ui_widgets/nodes/VyrBoxNode.h>
@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -27,20 +28,19 @@ public:
     Widget3DEventHandler handler;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override { handler.mousePress(event) || navigate(event); }
-    void mouseMoveEvent(QMouseEvent* event) override { handler.mouseMove(event) || navigate(event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { handler.mouseRelease(event) || navigate(event); }
-    void mouseDoubleClickEvent(QMouseEvent* event) override { handler.mouseDoubleClick(event) || navigate(event); }
+    void mousePressEvent(QMouseEvent* event) override { if (!handler.mousePress(event)) navigate(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { if (!handler.mouseMove(event)) navigate(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { if (!handler.mouseRelease(event)) navigate(event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { if (!handler.mouseDoubleClick(event)) navigate(event); }
 
 private:
-    // The host's own navigation, for events no widget consumed: a left drag orbits the camera.
-    bool navigate(QMouseEvent* event)
+    // The host's own navigation, for what no widget consumed: a left drag orbits the camera.
+    void navigate(QMouseEvent* event)
     {
-        const QPointF delta = event->position() - lastPosition;
-        lastPosition = event->position();
+        const QPointF delta = (lastPosition - event->position()) * 0.01;
         if (event->type() == QEvent::MouseMove && (event->buttons() & Qt::LeftButton))
-            viewport.getCamera()->orbit(float(-delta.x()) * 0.01f, float(-delta.y()) * 0.01f);
-        return true;
+            viewport.getCamera()->orbit(float(delta.x()), float(delta.y()));
+        lastPosition = event->position();
     }
     QPointF lastPosition;
 };
@@ -49,7 +49,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     View view;
-    // Created after the view, so destroyed before the viewport whose scene holds their nodes.
+    // Made after the view, so destroyed before the viewport whose scene holds their nodes.
     std::unique_ptr<ThreeAxisTranslateWidget> arrows(
         ThreeAxisTranslateWidget::createWidget3D(&view.handler, Kairn::Graphics::SceneItemWidget));
     Lumo::Objects::AutoPtr<VyrBoxNode> box(
@@ -69,6 +69,7 @@ int main(int argc, char** argv)
     send(QEvent::MouseButtonPress, {0.5f, 0, 0}, Qt::LeftButton); // half-way along the X arrow
     send(QEvent::MouseMove, {1.5f, 0, 0}, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, {1.5f, 0, 0}, Qt::NoButton);
-    std::printf("box moved to (%g, %g, %g)\n", box->getPosition().x, box->getPosition().y, box->getPosition().z);
-    return box->getPosition().x > 0.99f && box->getPosition().x < 1.01f ? 0 : 1;
+    const Lumo::float3 moved = box->getPosition();
+    std::printf("box moved to (%g, %g, %g)\n", moved.x, moved.y, moved.z);
+    return std::abs(moved.x - 1) < 0.01f && moved.y == 0 && moved.z == 0 ? 0 : 1;
 }
