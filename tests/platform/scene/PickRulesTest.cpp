@@ -221,17 +221,4 @@ TEST_F(PickRules, BillboardsArePickedWhereTheyAreDrawn)
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 14.0f}, world), text->getRenderNode());
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{6.0f, 14.0f}, world), nullptr);
     EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 6.0f}, world), nullptr);
-    label->removeFromScene();
-
-    // 3D text set edge-on to the camera is turned to face it by a kind-0 billboard.
-    VyrTextNode* dimension = keep(VyrTextNode::createGraphicsNode());
-    dimension->setText(L"2.00 m");
-    dimension->setXYDirections(Lumo::normalized(float3{4.0f, -3.0f, 0.0f}), {0.0f, 0.0f, 1.0f});
-    dimension->setPosition({-1.0f, 1.0f, 0.0f});
-    dimension->addToScene(viewport.getScene(), SceneItemWidget);
-    const Lumo::vec2<float> beside = camera->projectToScreen({-1.0f, 1.0f, 0.0f}) + Lumo::vec2<float>{8.0f, 0.0f};
-    EXPECT_EQ(picker->pick(beside, world), nullptr);
-    Lumo::Graphics::Billboard facing;
-    dimension->setBillboard(facing);
-    EXPECT_EQ(picker->pick(beside, world), dimension->getRenderNode());
 }

@@ -1,6 +1,5 @@
 #include "tests/platform/scene_core/ProbeCubeNode.h"
 #include "ui_widgets/platform/math/AutoPtr.h"
-#include "ui_widgets/platform/math/Intern.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 #include "ui_widgets/platform/scene/VyrScene.h"
@@ -164,49 +163,5 @@ TEST(NodeLifetime, ProxyNodeIsDrawnAsMainAndPickedThroughItsProxy)
         EXPECT_EQ(pickDown(handle.get(), 10.0f, 0.0f).node, nullptr);
         EXPECT_EQ(pickDown(handle.get(), 10.0f, 0.0f, true).node, proxy);
     }
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
-}
-
-TEST(NodeLifetime, InterfacesAndClassNames)
-{
-    AutoPtr<VyrGroupNode> group = VyrGroupNode::createGraphicsNode();
-    VyrGraphicsNode* asNode = group.get();
-    EXPECT_EQ(group->GetInterface(VyrGroupNode::InterfaceID()), static_cast<void*>(group.get()));
-    EXPECT_EQ(group->GetInterface(VyrGraphicsNode::InterfaceID()), static_cast<void*>(asNode));
-    EXPECT_EQ(group->GetInterface(VyrGraphicsNodeWithProxy::InterfaceID()), nullptr);
-    EXPECT_EQ(group->GetInterface(nullptr), nullptr);
-    EXPECT_EQ(group->ClassName(), Lumo::Objects::Intern(L"VyrGroupNode"));
-
-    AutoPtr<VyrGraphicsNode> plain = VyrGraphicsNode::createGraphicsNode();
-    EXPECT_EQ(plain->GetInterface(VyrGroupNode::InterfaceID()), nullptr);
-    EXPECT_EQ(VyrGraphicsNode::getGraphicsNodeFromLumoNode(group->getRenderNode()), asNode);
-    EXPECT_EQ(VyrGraphicsNode::getGraphicsNodeFromLumoNode(nullptr), nullptr);
-}
-
-TEST(NodeLifetime, CountersFollowCreationCopyAssignmentAndDestruction)
-{
-    const int nodesBefore = VyrGraphicsNode::NetObjectCount();
-    const int groupsBefore = VyrGroupNode::NetObjectCount();
-    AutoPtr<VyrGroupNode> group = VyrGroupNode::createGraphicsNode();
-    group->addChildNode(VyrGraphicsNode::createGraphicsNode(), false);
-    group->setPosition({1, 2, 3});
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore + 1);
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore + 2);
-
-    AutoPtr<VyrGroupNode> copy = new VyrGroupNode(*group);
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore + 2);
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore + 3);
-    EXPECT_EQ(copy->getPosition(), (float3{1, 2, 3}));
-    EXPECT_EQ(copy->childCount(), 0);
-    EXPECT_NE(copy->getWorldMatrix(), group->getWorldMatrix());
-
-    copy->setPosition({0, 0, 0});
-    *copy = *group;
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore + 2);
-    EXPECT_EQ(copy->getPosition(), (float3{1, 2, 3}));
-
-    copy.reset();
-    group.reset();
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore);
     EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
 }

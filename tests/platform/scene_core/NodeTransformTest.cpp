@@ -78,35 +78,6 @@ TEST(NodeTransform, SharedWorldMatrixMovesBothAndASharerCanStillBeAimedInWorldSp
     EXPECT_TRUE(near(ring->getPosition(), {0, 1, 1}));
 }
 
-TEST(NodeTransform, RotateByTurnsAboutALineAwayFromTheOrigin)
-{
-    AutoPtr<ProbeCubeNode> node = ProbeCubeNode::create();
-    node->setPosition({2, 0, 0});
-    // A quarter turn about the vertical line through (1, 0, 0): 1 away along +x ends 1 away along +y.
-    node->rotateBy(quarterTurn, XLine<float>({1, 0, 0}, {0, 0, 1}));
-    EXPECT_TRUE(near(node->getPosition(), {1, 1, 0}));
-    EXPECT_TRUE(near(node->getXDirection(), {0, 1, 0}));
-    EXPECT_TRUE(near(node->getZDirection(), {0, 0, 1}));
-    node->setPosition({4, 5, 6});
-    EXPECT_EQ(node->getPosition(), (float3{4, 5, 6}));
-}
-
-TEST(NodeTransform, DirectionSettersAndScaleKeepThePosition)
-{
-    AutoPtr<ProbeCubeNode> node = ProbeCubeNode::create();
-    node->setPosition({3, 0, 0});
-    node->setXYDirections({0, 1, 0}, {0, 0, 1});
-    EXPECT_TRUE(near(node->getZDirection(), {1, 0, 0}));
-    node->setZDirection({0, 0, 0}); // no direction: unchanged
-    EXPECT_TRUE(near(node->getZDirection(), {1, 0, 0}));
-    node->setZDirection({-1, 0, 0}); // the opposite way: half a turn
-    EXPECT_TRUE(near(node->getZDirection(), {-1, 0, 0}));
-    node->scaleUniformlyUsingZLength(5.0f);
-    EXPECT_NEAR(node->getXLength(), 5.0f, 1e-5f);
-    EXPECT_TRUE(near(node->getPosition(), {3, 0, 0}));
-    EXPECT_TRUE(near(node->getScale(), {2.5f, 2.5f, 2.5f})); // the cube is 2 long
-}
-
 TEST(NodeTransform, GroupsNestAndCarryTheirChildren)
 {
     AutoPtr<VyrGroupNode> outer = VyrGroupNode::createGraphicsNode();
