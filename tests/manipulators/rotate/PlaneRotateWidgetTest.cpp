@@ -76,6 +76,12 @@ TEST_F(PlaneRotateWidgetTest, DragTiltsAboutTheTangentAtTheGrabbedPoint)
     // Indicator, axis lines, arrow head and label.
     EXPECT_EQ(overlayNodes<Kairn::Graphics::VyrGraphicsNode>(h.scene()).size(), 4u);
     EXPECT_EQ(labelText(), L"0.0");
+    // The label in the indicator's colour on opaque grey, Arial 20.
+    const VyrMarginTextNode* label = overlayNodes<VyrMarginTextNode>(h.scene()).front();
+    EXPECT_STREQ(label->getFont(), L"Arial");
+    EXPECT_EQ(label->getFontSize(), 20.0f);
+    EXPECT_EQ(label->getColor(), indicatorColor);
+    EXPECT_TRUE(sameColor(label->getBackgroundColor(), rgb255(128, 128, 128)));
     log.clear();
 
     // The grabbed point (1, 0, 0) is pulled up in the XZ plane by 5 degrees a move.

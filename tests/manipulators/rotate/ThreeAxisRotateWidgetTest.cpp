@@ -18,48 +18,6 @@ namespace {
 
 using ThreeAxisRotateWidgetTest = RotateCompositeTest;
 
-TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisRingsDirectionsRatchetsAndColours)
-{
-    auto* rings = ThreeAxisRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-    widget.reset(rings);
-    struct Row
-    {
-        float3 axis;
-        float3 ratchet;
-        Lumo::vec4<float> inactive;
-        Lumo::vec4<float> highlight;
-    };
-    // Y turns about -Y; each ratchet lies along the next ring's axis, X after Z.
-    const Row rows[] = {
-        {xAxis, -yAxis, rgb255(112, 173, 193, 1), rgb255(141, 189, 205, 1)},
-        {-yAxis, zAxis, rgb255(255, 170, 89, 1), rgb255(255, 187, 122, 1)},
-        {zAxis, xAxis, rgb255(158, 192, 152, 1), rgb255(177, 205, 173, 1)},
-    };
-    for (int i = 0; i < 3; ++i) {
-        AxisRotateWidget* ring = rings->getAxisRotateWidget(i);
-        ASSERT_NE(ring, nullptr);
-        const Row& row = rows[i];
-        EXPECT_TRUE(near(ring->getDirection(), row.axis)) << i;
-        EXPECT_TRUE(near(ring->getRatchet()->getPosition(), row.ratchet * 1.0625f)) << i;
-        EXPECT_TRUE(near(ring->getRatchet()->getZDirection(), -row.ratchet)) << i;
-        EXPECT_TRUE(near(ring->getRing()->getZDirection(), row.axis)) << i;
-        EXPECT_EQ(ring->getInactiveColor(), row.inactive) << i;
-        EXPECT_EQ(ring->getHighlightColor(), row.highlight) << i;
-        EXPECT_EQ(ring->getRing()->getColor(), (Lumo::vec4<float>{row.inactive.x, row.inactive.y, row.inactive.z, 0.4f}));
-        EXPECT_EQ(ring->getRatchet()->getColor(), row.inactive);
-        EXPECT_FALSE(ring->hasRatchetSnapback());
-    }
-    EXPECT_EQ(rings->getAxisRotateWidget(3), nullptr);
-    EXPECT_EQ(rings->getAxisRotateWidget(-1), nullptr);
-    EXPECT_EQ(rings->getChildren().size(), 3u);
-    EXPECT_EQ(h.handler()->getWidgets(), std::vector<IWidget3D*>{rings});
-
-    // Hovering the Z ring shows its highlight, opaque.
-    h.move(onXYRing(45));
-    const Lumo::vec4<float> highlight = rows[2].highlight;
-    EXPECT_EQ(rings->getAxisRotateWidget(2)->getRing()->getColor(), highlight);
-}
-
 TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisReemitsEveryRingStepAndTurnsAsOneFrame)
 {
     auto* rings = ThreeAxisRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
