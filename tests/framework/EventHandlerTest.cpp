@@ -3,6 +3,7 @@
 #include "tests/support/LiveInstanceCheck.h"
 #include "tests/support/SignalLog.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/platform/scene/VyrScene.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,31 @@ const Transition transitions[] = {
          EXPECT_EQ(v.a->getPosition(), (float3{-2, 0, 1}));
          EXPECT_FALSE(v.h.doubleClick(empty));
      }},
+    // The ray through A runs on to (-2.6, 0, -3), where B waits behind A in the overlay layer.
+    {"idle: an overlay hit beats a nearer widget-layer hit",
+     [](View& v) {
+         v.b->setPosition({-2.6f, 0, -3});
+         v.b->ball()->addToScene(v.h.scene(), Kairn::Graphics::SceneItemOverlay);
+     },
+     [](View& v) { return v.h.move(aAt); }, false, {"B.mouseEnter", "B.widgetEntered", "B.mouseMove"}, 'B', '-',
+     Qt::CrossCursor},
+    {"hover: the hovered node is invalidated",
+     [](View& v) {
+         v.h.move(aAt);
+         Velto::UiWidget::IWidget3D::invalidateGraphicsNode(v.a->ball());
+     },
+     [](View& v) { return v.h.move(aAt + float3{0.1f, 0, 0}); }, false, {"A.mouseLeave", "A.widgetExited"}, '-', '-',
+     Qt::ArrowCursor, [](View& v) { EXPECT_EQ(v.a->getGraphicsNodes().size(), 1u); }},
+    {"idle: move onto a node given by setGraphicsNodes",
+     [](View& v) {
+         auto* replacement = Kairn::Graphics::VyrSphereNode::createGraphicsNode();
+         replacement->setRadius(0.5f);
+         replacement->setPosition({0, -2, 0});
+         v.a->setGraphicsNodes({replacement});
+         v.a->addToScene();
+     },
+     [](View& v) { return v.h.move({0, -2, 0}) || v.h.move(aAt); }, false,
+     {"A.mouseEnter", "A.widgetEntered", "A.mouseMove", "A.mouseLeave", "A.widgetExited"}, '-', '-', Qt::ArrowCursor},
     {"non-interactive widget is empty space", [](View& v) { v.a->setInteractive(false); },
      [](View& v) { return v.h.press(aAt) || v.h.doubleClick(aAt); }, false, {}, '-', '-', Qt::ArrowCursor},
 };

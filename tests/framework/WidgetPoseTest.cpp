@@ -115,20 +115,6 @@ TEST_F(WidgetPoseTest, SetDirectionThresholdAndOppositeDirection)
     EXPECT_TRUE(near(w->getDirection(), {0, 0, -1}, 1e-4f));
 }
 
-TEST_F(WidgetPoseTest, SetScaleTwiceScalesOnce)
-{
-    // About the position (2, 0, 0): the offset (1, 0, 0) doubles; the second call is a factor of 1.
-    w->setScale(2);
-    EXPECT_TRUE(near(w->ball(1)->getPosition(), {4, 0, 0}, 1e-4f));
-    EXPECT_FLOAT_EQ(w->getScale(), 2.0f);
-    w->setScale(2);
-    EXPECT_TRUE(near(w->ball(1)->getPosition(), {4, 0, 0}, 1e-4f));
-    EXPECT_FLOAT_EQ(w->getScale(), 2.0f);
-    // Zero has no rescale.
-    w->setScale(0);
-    EXPECT_FLOAT_EQ(w->getScale(), 2.0f);
-}
-
 TEST_F(WidgetPoseTest, TransparencyByFactorIsClampedToZeroToOne)
 {
     struct Row
