@@ -87,12 +87,6 @@ TEST_F(PolygonSelectionNodeTest, EachVertexGetsAFillPointAndAScreenMarker)
     EXPECT_EQ(VyrCircleNode::NetObjectCount(), circlesAtStart + 3) << "the removed vertex's marker is released";
     EXPECT_EQ(markerPosition(0), (Lumo::vec2<float>{60, 0}));
 
-    // The fill keeps its own colour when the outline and markers are recoloured.
-    const Lumo::vec4<float> fill{0, 0, 1, 0.3f};
-    mPolygon->setFillableColor(fill);
-    mPolygon->setColor({1, 0, 0, 1});
-    EXPECT_EQ(mPolygon->getEndPointMarker(0)->getColor(), (Lumo::vec4<float>{1, 0, 0, 1}));
-    EXPECT_EQ(mPolygon->getFillNode()->getColor(), fill);
 }
 
 TEST_F(PolygonSelectionNodeTest, RefusedEditsChangeNothing)
@@ -147,36 +141,6 @@ TEST_F(PolygonSelectionNodeTest, HiddenEndPointsKeepMarkersWithTheirVertices)
     EXPECT_EQ(VyrCircleNode::NetObjectCount(), circles - 1);
 }
 
-TEST_F(PolygonSelectionNodeTest, OutlineFillAndMarkersShareSceneAndMatrix)
-{
-    Kairn::Graphics::VyrScene scene;
-    ASSERT_TRUE(mPolygon->insertPointAtIndex(0, {0, 0, 0}));
-    VyrCircleNode* early = mPolygon->getEndPointMarker(0);
-    EXPECT_EQ(early->getScene(), nullptr) << "a marker made outside a scene waits for the node";
-
-    mPolygon->addToScene(&scene, 3);
-    EXPECT_TRUE(listed(scene, 3, mPolygon.get()));
-    EXPECT_TRUE(listed(scene, 3, mPolygon->getFillNode()));
-    EXPECT_TRUE(listed(scene, 3, early));
-
-    ASSERT_TRUE(mPolygon->insertPointAtIndex(1, {5, 5, 0}));
-    EXPECT_TRUE(listed(scene, 1, mPolygon->getEndPointMarker(1))) << "markers made in a scene join layer 1";
-
-    AutoPtr<Lumo::Objects::SharedMatrix> matrix(new Lumo::Objects::SharedMatrix());
-    mPolygon->setWorldMatrix(matrix.get());
-    EXPECT_EQ(mPolygon->getFillNode()->getWorldMatrix(), matrix.get());
-    EXPECT_EQ(early->getWorldMatrix(), matrix.get());
-    EXPECT_EQ(mPolygon->getEndPointMarker(1)->getWorldMatrix(), matrix.get());
-
-    mPolygon->removeFromScene();
-    EXPECT_EQ(scene.nodeCount(), 0);
-
-    // Destroyed while in a scene, the node takes its fill and markers out with it.
-    mPolygon->addToScene(&scene, 3);
-    mPolygon.reset();
-    EXPECT_EQ(scene.nodeCount(), 0);
-}
-
 TEST_F(PolygonSelectionNodeTest, MarkersAreHitAtTheirScreenPositions)
 {
     Kairn::Graphics::Viewport viewport(400, 300);
@@ -198,16 +162,4 @@ TEST_F(PolygonSelectionNodeTest, MarkersAreHitAtTheirScreenPositions)
 
     mPolygon->showEndPoints(false);
     EXPECT_NE(nodeAt(300, 80), mPolygon->getEndPointMarker(1)) << "hidden markers are not hit";
-}
-
-TEST_F(PolygonSelectionNodeTest, CopiesShareFillAndMarkers)
-{
-    ASSERT_TRUE(mPolygon->insertPointAtIndex(0, {0, 0, 0}));
-    AutoPtr<VyrPolygonSelectionNode> copy(new VyrPolygonSelectionNode(*mPolygon));
-    EXPECT_EQ(copy->getFillNode(), mPolygon->getFillNode());
-    EXPECT_EQ(copy->getEndPointMarker(0), mPolygon->getEndPointMarker(0));
-    mPolygon.reset();
-    // The copy's references keep the shared parts alive.
-    EXPECT_EQ(copy->getEndPointMarker(0)->isVisible(), true);
-    copy->setFillableColor({1, 1, 1, 1});
 }
