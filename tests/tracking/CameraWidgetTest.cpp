@@ -2,7 +2,6 @@
 #include "tests/support/WidgetFixture.h"
 #include "ui_widgets/annotation/CameraWidget.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
-#include "ui_widgets/framework/Widget3DMouseEvent.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/TriangleMesh.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
@@ -14,7 +13,6 @@
 using namespace UiwTest;
 using Lumo::float3;
 using Velto::UiWidget::CameraWidget;
-using Velto::UiWidget::Widget3DMouseEvent;
 
 namespace {
 
@@ -133,21 +131,6 @@ TEST_F(CameraWidgetTest, ClicksInTheView)
         h.releaseAt({5, 5});
         EXPECT_TRUE(log.lines().isEmpty());
     }
-}
-
-TEST_F(CameraWidgetTest, MouseUpCalledDirectly)
-{
-    create(true);
-    const auto upWith = [](Qt::MouseButton button) {
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), button, Qt::NoButton,
-                            Qt::NoModifier);
-        return Widget3DMouseEvent(&release);
-    };
-    EXPECT_TRUE(camera->mouseUp(upWith(Qt::LeftButton)).IsIdentity());
-    EXPECT_TRUE(camera->mouseUp(upWith(Qt::RightButton)).IsIdentity());
-    camera->setSilenced(true);
-    EXPECT_TRUE(camera->mouseUp(upWith(Qt::LeftButton)).IsIdentity());
-    EXPECT_EQ(log.take(), QStringList({"c.cameraClicked"}));
 }
 
 } // namespace
