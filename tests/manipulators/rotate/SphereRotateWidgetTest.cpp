@@ -89,13 +89,4 @@ TEST_F(SphereRotateWidgetTest, QuarterTurnsAndTinyMotionsAreHeldBack)
     h.release(onCircle(0.3, {0, 0, 1}, {0, 1, 0}));
 }
 
-TEST_F(SphereRotateWidgetTest, SilencedSphereStillTurns)
-{
-    ball->setSilenced(true);
-    h.press(front(0, 0));
-    EXPECT_TRUE(h.move(front(0.3f, 0)));
-    h.release(front(0.3f, 0));
-    EXPECT_TRUE(log.lines().isEmpty());
-    EXPECT_TRUE(near(ball->getSphere()->getFullTransform().transformPoint({0, 0, 1}), front(0.3f, 0), 1e-4f));
-}
 } // namespace

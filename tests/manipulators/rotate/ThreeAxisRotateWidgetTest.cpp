@@ -45,46 +45,4 @@ TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisReemitsEveryRingStepAndTurnsAsOneFram
     EXPECT_TRUE(near(lineOf(steps[0]).Direction(), zAxis));
 }
 
-TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisPassesSettingsToItsRings)
-{
-    auto* rings = ThreeAxisRotateWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget);
-    widget.reset(rings);
-    // A host-added sphere is no ring; a host-added ring counts as the fourth. Both stand aside.
-    auto* sphere = Velto::UiWidget::SphereRotateWidget::createWidget3D(h.handler(), 1);
-    sphere->setPosition({4, 0, 0});
-    rings->addWidget(sphere);
-    auto* extra = AxisRotateWidget::createWidget3D(h.handler(), 1);
-    extra->setPosition({-4, 0, 0});
-    rings->addWidget(extra);
-    EXPECT_EQ(rings->getAxisRotateWidget(3), extra);
-
-    rings->setReferenceAngles(0.5, 1.5, 2.5);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(rings->getAxisRotateWidget(i)->hasReferenceAngle());
-        EXPECT_EQ(rings->getAxisRotateWidget(i)->getAngle(), float(0.5 + i));
-    }
-    EXPECT_FALSE(extra->hasReferenceAngle());
-    rings->unsetReferenceAngles();
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(rings->getAxisRotateWidget(i)->hasReferenceAngle());
-
-    rings->setUseRatchet(false);
-    rings->setDisplayAngle(false);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_FALSE(rings->getAxisRotateWidget(i)->getRatchet()->isVisible());
-        EXPECT_FALSE(rings->getAxisRotateWidget(i)->isDisplayingAngle());
-    }
-
-    for (bool deformable : {false, true}) {
-        rings->setDeformable(deformable);
-        EXPECT_EQ(rings->isDeformable(), deformable);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(rings->getAxisRotateWidget(i)->hasRatchetSnapback(), !deformable);
-    }
-    // Deformable: only the dragged Z ring turns.
-    dragAround(45, 75, xAxis, yAxis);
-    EXPECT_TRUE(near(rings->getAxisRotateWidget(0)->getDirection(), xAxis));
-    EXPECT_TRUE(near(rings->getAxisRotateWidget(2)->getRing()->getXDirection(), onXYRing(30), 1e-4f));
-}
-
 } // namespace

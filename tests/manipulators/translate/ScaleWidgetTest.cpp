@@ -101,19 +101,3 @@ TEST(ScaleWidget, AnchorAimsTheAxisAndFollowsAnotherWidget)
     EXPECT_TRUE(near(scale.getPosition(), {0, 0, 1}, 0));
     EXPECT_TRUE(near(scale.getDirection(), Lumo::normalized(float3{-1, -1, 0}), 1e-4f));
 }
-
-TEST(ScaleWidget, SilencedStillReturnsTheScale)
-{
-    Handle handle;
-    SignalLog log;
-    log.watch(handle.widget.get(), "s");
-    handle.widget->setSilenced(true);
-    const float3 grab{0, 0, 1.5f};
-    handle.harness.press(grab);
-    for (int i = 1; i <= 3; ++i)
-        handle.harness.move(grab + float3{0, 0, i / 3.f});
-    handle.harness.release(grab + float3{0, 0, 1});
-    EXPECT_TRUE(log.lines().isEmpty());
-    // Each move reports the factor of the whole drag so far (1 + 1/3, 1 + 2/3, 2), applied in turn.
-    EXPECT_NEAR(handle.widget->getScale(), (4 / 3.f) * (5 / 3.f) * 2, 1e-4f);
-}

@@ -51,36 +51,6 @@ TEST(LineRayDistanceTest, ClosestPointsAgainstHandComputedCasesAndDegenerateInpu
     EXPECT_FALSE(computeLineRayDistance(XLine<float>({0, 0, 0}, {infinite, 0, 0}), Ray3<float>({0, 1, 0}, {0, 0, 1})).valid);
 }
 
-TEST(RayCircleTest, NearestProjectedPointForRaysThroughBesideAndAlongTheAxis)
-{
-    // Ring of radius 2 around (1, 1, 1) in the plane z = 1 (normal given unnormalised).
-    const Circle3<float> ring({1, 1, 1}, {0, 0, 2}, 2);
-    struct Row
-    {
-        const char* name;
-        Ray3<float> ray;
-        Vector3<float> expected;
-    };
-    const Row rows[] = {
-        // Crosses the plane at (1.5, 1, 1), inside the disc: pushed out along +x to the rim.
-        {"through the disc", {{1, 1, 2}, {1, 0, -2}}, {3, 1, 1}},
-        // From (1, 7, 4) along (1, -2, -1): z = 1 after 3 steps, at (4, 1, 1), beside the rim.
-        // The crossing decides, not the ray's point nearest the centre, (3.5, 2, 1.5).
-        {"oblique beside", {{1, 7, 4}, {1, -2, -1}}, {3, 1, 1}},
-        // Runs away from the plane: its origin (4, 1, 5) is dropped onto the plane instead.
-        {"away from the plane", {{4, 1, 5}, {0, 0, 1}}, {3, 1, 1}},
-        // Parallel to the plane, 2 above it: its point nearest the centre is (1, 5, 3), over (1, 5, 1).
-        {"parallel beside", {{-5, 5, 3}, {1, 0, 0}}, {1, 3, 1}},
-        // Along the axis every rim point is equally near: the one along the normal's perpendicular.
-        {"along the axis", {{1, 1, 5}, {0, 0, -1}}, Vector3<float>(1, 1, 1) + Vector3<float>(0, 0, 1).getPerpendicularVector() * 2.0f},
-        {"zero direction", {{4, 1, 5}, {0, 0, 0}}, {1, 1, 1}},
-    };
-    for (const Row& row : rows)
-        EXPECT_TRUE(near(row.ray.nearestProjectedPointTo(ring), row.expected)) << row.name;
-    EXPECT_EQ(Ray3<float>({1, 1, 5}, {0, 0, -1}).nearestProjectedPointTo(Circle3<float>({1, 1, 1}, {0, 0, 0}, 2)),
-              Vector3<float>(1, 1, 1));
-}
-
 TEST(ProjectionTest, IntersectionsHitWhereTheGeometrySaysAndWriteNothingOnAMiss)
 {
     Vector3<float> hit(9, 9, 9);

@@ -97,38 +97,6 @@ TEST(NodeLifetime, GroupHoldsAndReleasesItsChildren)
     EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore);
 }
 
-TEST(NodeLifetime, RootAttachmentFollowsNestingAndRemoval)
-{
-    AutoPtr<VyrGroupNode> outer = VyrGroupNode::createGraphicsNode();
-    AutoPtr<VyrGroupNode> inner = VyrGroupNode::createGraphicsNode();
-    VyrGraphicsNode* a = VyrGraphicsNode::createGraphicsNode();
-    VyrGraphicsNode* b = VyrGraphicsNode::createGraphicsNode();
-    outer->addChildNode(a, false);
-    inner->addChildNode(b, false);
-    EXPECT_EQ(rootAttachment(b), inner.get());
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(b), inner.get());
-
-    outer->addChildNode(inner.get(), false);
-    EXPECT_EQ(rootAttachment(a), outer.get());
-    EXPECT_EQ(rootAttachment(inner.get()), outer.get());
-    EXPECT_EQ(rootAttachment(b), outer.get());
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(b), outer.get());
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(outer.get()), nullptr);
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(nullptr), nullptr);
-    EXPECT_FALSE(inner->addChildNode(outer.get(), false)); // would make a cycle
-
-    outer->removeChildNode(inner.get());
-    EXPECT_EQ(rootAttachment(inner.get()), nullptr);
-    EXPECT_EQ(rootAttachment(b), inner.get());
-    EXPECT_EQ(rootAttachment(a), outer.get());
-
-    // Moving a child straight from one group to another re-roots it.
-    AutoPtr<VyrGroupNode> other = VyrGroupNode::createGraphicsNode();
-    other->addChildNode(a, false);
-    EXPECT_EQ(outer->childCount(), 0);
-    EXPECT_EQ(rootAttachment(a), other.get());
-}
-
 TEST(NodeLifetime, ProxyNodeIsDrawnAsMainAndPickedThroughItsProxy)
 {
     const int nodesBefore = VyrGraphicsNode::NetObjectCount();
