@@ -202,32 +202,6 @@ TEST_F(WidgetGroupTest, RemovingAChildDestroysItAndKeepsTheOthersInOrder)
     EXPECT_FALSE(h.press(aAt));
 }
 
-TEST_F(WidgetGroupTest, DirectionAndScaleFollowTheGroupRules)
-{
-    auto* c = BallWidget::createWidget3D(h.handler(), {0, 2, 0});
-    g->addWidget(c);
-    // Exactly opposite: pi about direction x (0, 0, 1) = 0, so about direction x (0, 1, 0) =
-    // (-1, 0, 0) through the origin: (0, 2, 0) goes to (0, -2, 0), and every child turns over.
-    g->setDirection({0, 0, -1});
-    EXPECT_TRUE(near(c->getPosition(), {0, -2, 0}, 1e-4f));
-    EXPECT_TRUE(near(c->getDirection(), {0, 0, -1}, 1e-4f));
-    EXPECT_TRUE(near(g->getDirection(), {0, 0, -1}, 1e-4f));
-
-    // Scaling by 2 about the group's position doubles the children's offsets; the second call
-    // with the same scale is a factor of 1.
-    g->setScale(2);
-    g->setScale(2);
-    EXPECT_FLOAT_EQ(g->getScale(), 2.0f);
-    EXPECT_TRUE(near(a->getPosition(), {-4, 0, 0}, 1e-4f));
-    EXPECT_FLOAT_EQ(a->getScale(), 2.0f);
-
-    // A static group does not turn but records the direction.
-    g->setStatic(true);
-    g->setDirection({1, 0, 0});
-    EXPECT_TRUE(near(c->getPosition(), {0, -4, 0}, 1e-4f));
-    EXPECT_TRUE(near(g->getDirection(), {1, 0, 0}, 1e-4f));
-}
-
 } // namespace
 
 // What a host sets on a group reaches every child, as the mouse and the nodes show it.

@@ -46,8 +46,9 @@ TEST_F(ArrowNodeTest, HeadIsHitWhereItIsSeen)
     Kairn::Graphics::Camera* camera = viewport.getCamera();
     Kairn::Objects::Vector3<float> hitPoint;
 
-    // Halfway up the cone, a little off its axis so that the shaft line is not the nearest hit.
-    const Lumo::vec2<float> onHead = camera->projectToScreen({2.1f, 0.05f, 0});
+    // Three quarters up the cone (radius 0.15 / 4 there), a little off its axis so that the
+    // shaft line is not the nearest hit.
+    const Lumo::vec2<float> onHead = camera->projectToScreen({2.22f, 0.02f, 0});
     VyrGraphicsNode* hit = VyrGraphicsNode::getGraphicsNodeFromLumoNode(tool->pick(onHead, hitPoint));
     ASSERT_NE(hit, nullptr);
     EXPECT_EQ(hit, parts[2]) << "the cone head";

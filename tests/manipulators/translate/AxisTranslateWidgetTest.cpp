@@ -225,15 +225,6 @@ TEST(AxisTranslateWidget, ButtonsStartAndEndTheDrag)
              EXPECT_TRUE(a.harness.move(there));
          },
          dragged, true},
-        {"moves and releases without a drag, called directly",
-         [&](Arrow& a) {
-             const QPointF at = a.screenOf({0.2f, 0, 0});
-             QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-             QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-             EXPECT_TRUE(a.widget->mouseMove(Velto::UiWidget::Widget3DMouseEvent(&move)).IsIdentity());
-             EXPECT_TRUE(a.widget->mouseUp(Velto::UiWidget::Widget3DMouseEvent(&release)).IsIdentity());
-         },
-         {}, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

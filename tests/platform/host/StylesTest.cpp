@@ -1,10 +1,8 @@
-#include "ui_widgets/platform/host/Conversion.h"
 #include "ui_widgets/platform/host/Styles.h"
 
 #include <gtest/gtest.h>
 
 using Velto::Resource::Styles;
-using Velto::Utilities::Conversion::ToColor4;
 
 namespace {
 
@@ -44,23 +42,4 @@ TEST(StylesTest, UnreadableOrOutOfRangeTextGivesAnInvalidColour)
         SCOPED_TRACE(text);
         EXPECT_FALSE(Styles::ColorFromString(QString::fromUtf8(text)).isValid());
     }
-}
-
-// Text to the vector a node is coloured with; other colour models are converted, invalid is
-// transparent black.
-TEST(StylesTest, ToColor4ConvertsEveryColourModel)
-{
-    const Kairn::Objects::Color4 orange = ToColor4(Styles::ColorFromString("rgba(255, 170, 89, 50%)"));
-    const Kairn::Objects::Color4 green = ToColor4(QColor::fromHsvF(1.0f / 3, 1.0f, 1.0f, 0.25f));
-    const struct
-    {
-        Kairn::Objects::Color4 actual, expected;
-    } rows[] = {{orange, {1, 170.0f / 255, 89.0f / 255, 0.5f}}, {green, {0, 1, 0, 0.25f}}};
-    for (const auto& row : rows) {
-        EXPECT_NEAR(row.actual.r, row.expected.r, 1e-5f);
-        EXPECT_NEAR(row.actual.g, row.expected.g, 1e-5f);
-        EXPECT_NEAR(row.actual.b, row.expected.b, 1e-5f);
-        EXPECT_NEAR(row.actual.a, row.expected.a, 1e-5f);
-    }
-    EXPECT_EQ(ToColor4(QColor()), Kairn::Objects::Color4(0, 0, 0, 0));
 }

@@ -29,19 +29,6 @@ float3 worldOf(const VyrGraphicsNode* node, const float3& local)
 
 } // namespace
 
-TEST(NodeTransform, SetPositionIsExactUnderASingularWorldMatrix)
-{
-    AutoPtr<ProbeCubeNode> box = ProbeCubeNode::create();
-    box->setWorldMatrix(new SharedMatrix(ADevMatrix::Scale({2.0f, 3.0f, 0.0f})));
-    box->setPosition({1.5f, -2.25f, 7.0f});
-    EXPECT_EQ(box->getPosition(), (float3{1.5f, -2.25f, 7.0f}));
-    EXPECT_EQ(worldOf(box.get(), {0, 0, 0}), (float3{1.5f, -2.25f, 7.0f}));
-    // The corner (1, 1, 1) spreads by the world scale (2, 3, 0) around that centre.
-    EXPECT_TRUE(near(worldOf(box.get(), {1, 1, 1}), {3.5f, 0.75f, 7.0f}));
-    EXPECT_FLOAT_EQ(box->getYLength(), 2 * 3.0f);
-    EXPECT_FLOAT_EQ(box->getZLength(), 0.0f);
-}
-
 TEST(NodeTransform, SharedWorldMatrixMovesBothAndASharerCanStillBeAimedInWorldSpace)
 {
     AutoPtr<ProbeCubeNode> ring = ProbeCubeNode::create();
