@@ -165,11 +165,6 @@ std::vector<bool> InteractionHarness::moveAlong(const Lumo::float3& from, const 
     return moves;
 }
 
-Qt::MouseButtons InteractionHarness::buttonsHeld() const
-{
-    return m_buttons;
-}
-
 const std::vector<HandlerResult>& InteractionHarness::results() const
 {
     return m_results;

@@ -84,7 +84,6 @@ public:
     std::vector<bool> moveAlong(const Lumo::float3& from, const Lumo::float3& to, int steps,
                                 Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-    Qt::MouseButtons buttonsHeld() const;
     const std::vector<HandlerResult>& results() const;
 
     QCursor viewCursor() const;
