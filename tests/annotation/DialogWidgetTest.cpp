@@ -132,7 +132,7 @@ TEST_F(DialogWidgetTest, DoubleClickOpensTheDialogModallyAtTheMouse)
     EXPECT_TRUE(modal);
     EXPECT_EQ(shownAt, at.toPoint() + QPoint(300, 200));
     EXPECT_FALSE(widget->getDialog()->isVisible());
-    // The signal comes after the dialog has closed; the double click changes no hover state.
+    // The first click selects and deselects the sphere; the signal comes after the dialog has closed.
     EXPECT_EQ(log.take(), QStringList({"W.widgetEntered", "W.widgetSelect", "W.widgetDeselect", "dialog open",
                                        "W.widgetDialogOpened"}));
     EXPECT_EQ(widget->getPosition(), (float3{0, 0, 0}));

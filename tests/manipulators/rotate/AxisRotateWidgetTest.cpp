@@ -169,7 +169,7 @@ TEST_F(AxisRotateWidgetTest, DoubleClickOnTheRatchetTurnsAQuarter)
     log.clear();
     // On the ratchet the double-click is the press of a ratchet drag that turns by a quarter.
     EXPECT_TRUE(h.doubleClick(ratchetPoint));
-    EXPECT_EQ(log.lines(), QStringList({"ring.widgetEntered", "ring.widgetSelect", "ring.widgetSingleAxisRotate",
+    ASSERT_EQ(log.lines(), QStringList({"ring.widgetEntered", "ring.widgetSelect", "ring.widgetSingleAxisRotate",
                                         "ring.widgetTransform"}));
     EXPECT_EQ(angleOf(steps()[0]), float(0.017453292519943295 * 90.0));
     EXPECT_TRUE(near(lineOf(steps()[0]).Direction(), {0, 0, 1}));
