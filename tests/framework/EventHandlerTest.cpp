@@ -90,8 +90,20 @@ const Transition transitions[] = {
     {"idle: press rejected by A", [](View& v) { v.a->acceptsPress = false; },
      [](View& v) { return v.h.press(aAt); }, false, {"A.mouseEnter", "A.widgetEntered", "A.mouseDown"}, 'A', '-',
      Qt::PointingHandCursor, [](View& v) { EXPECT_FLOAT_EQ(v.b->ball()->getColor().w, 1.0f); }},
-    {"hover: release without a drag", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.release(aAt); },
-     false, {}, '-', '-', Qt::PointingHandCursor},
+    {"hover: click rejected by A, then leave",
+     [](View& v) {
+         v.a->acceptsPress = false;
+         v.h.move(aAt);
+         v.h.press(aAt);
+     },
+     [](View& v) { return v.h.release(aAt); }, false, {}, 'A', '-', Qt::PointingHandCursor,
+     [](View& v) {
+         // Still hovered: leaving un-highlights A and reports the exit once.
+         v.h.move(empty);
+         EXPECT_EQ(v.log.take(), QStringList({"A.mouseLeave", "A.widgetExited"}));
+         EXPECT_EQ(v.a->getColor(), v.a->getInactiveColor());
+         EXPECT_EQ(v.h.cursorShape(), Qt::ArrowCursor);
+     }},
     {"hover: press over empty space", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.press(empty); },
      false, {}, 'A', '-', Qt::PointingHandCursor},
     {"drag: release over the dragged widget",

@@ -123,6 +123,15 @@ bool InteractionHarness::doubleClick(const Lumo::float3& world, Qt::MouseButton 
     return doubleClickAt(screenPoint(world), button, modifiers);
 }
 
+bool InteractionHarness::doubleClickInQtOrder(const Lumo::float3& world, Qt::MouseButton button)
+{
+    press(world, button);
+    release(world, button);
+    const bool consumed = doubleClick(world, button);
+    release(world, button);
+    return consumed;
+}
+
 bool InteractionHarness::pressAt(const QPointF& screen, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     m_buttons |= button;

@@ -125,8 +125,12 @@ TEST_F(CameraWidgetTest, ClicksInTheView)
             EXPECT_EQ(click.value("type").toInt(), int(QEvent::MouseButtonRelease));
             EXPECT_EQ(click.value("position").toPointF(), release);
         }
-        // The click watch ends with the release: a later click elsewhere reports nothing.
+        // The marker stays hovered after the click: leaving it un-highlights it, with one exit.
         log.clear();
+        h.moveAt({5, 5});
+        EXPECT_EQ(log.take(), row.silenced ? QStringList() : QStringList({"c.widgetExited"}));
+        EXPECT_TRUE(sameColor(camera->getColor(), rgb255(112, 173, 193)));
+        // The click watch ends with the release: a later click elsewhere reports nothing.
         h.pressAt({5, 5});
         h.releaseAt({5, 5});
         EXPECT_TRUE(log.lines().isEmpty());

@@ -163,23 +163,30 @@ TEST_F(AxisRotateWidgetTest, RatchetTurnsInWholeSteps)
     }
 }
 
-TEST_F(AxisRotateWidgetTest, DoubleClickOnTheRatchetDuringAPressTurnsAQuarter)
+TEST_F(AxisRotateWidgetTest, DoubleClickOnTheRatchetTurnsAQuarter)
 {
     ring->setRatchetDirection({1, 0, 0});
-    // Without a press a double-click turns nothing.
-    EXPECT_TRUE(h.doubleClick(ratchetPoint));
-    EXPECT_TRUE(steps().empty());
+    // In Qt's order (press, release, double-click, release) a double-click on the ring turns nothing.
+    EXPECT_TRUE(h.doubleClickInQtOrder(onXYRing(135)));
+    EXPECT_EQ(log.take(), QStringList({"ring.widgetEntered", "ring.widgetSelect", "ring.widgetDeselect"}));
 
     h.press(ratchetPoint);
-    h.doubleClick(ratchetPoint);
-    ASSERT_EQ(steps().size(), 1u);
+    h.release(ratchetPoint);
+    log.clear();
+    // On the ratchet the double-click is the press of a ratchet drag that turns by a quarter.
+    EXPECT_TRUE(h.doubleClick(ratchetPoint));
+    ASSERT_EQ(log.lines(), QStringList({"ring.widgetEntered", "ring.widgetSelect", "ring.widgetSingleAxisRotate",
+                                        "ring.widgetTransform"}));
     EXPECT_EQ(angleOf(steps()[0]), float(0.017453292519943295 * 90.0));
     EXPECT_TRUE(near(lineOf(steps()[0]).Direction(), {0, 0, 1}));
     EXPECT_TRUE(near(ring->getRatchet()->getPosition(), onXYRing(90, 1.0625f)));
     // The quarter turn is not a drag step: the label and the accumulated angle stay.
     EXPECT_EQ(ring->getAngle(), 0.0f);
     EXPECT_EQ(labelText(), L" 0 ");
-    h.release(ratchetPoint);
+    // The second release ends that drag, away from the turned ratchet.
+    EXPECT_TRUE(h.release(ratchetPoint));
+    EXPECT_EQ(log.lines().mid(4), QStringList({"ring.widgetDeselect", "ring.widgetExited"}));
+    EXPECT_EQ(labelText(), L"");
 }
 
 TEST_F(AxisRotateWidgetTest, RatchetSnapsBackOnlyWhenAsked)

@@ -43,6 +43,15 @@ TEST_F(ThreeAxisRotateWidgetTest, ThreeAxisReemitsEveryRingStepAndTurnsAsOneFram
     ASSERT_EQ(steps.size(), 1u);
     EXPECT_NEAR(angleOf(steps[0]), radians(10), 1e-6);
     EXPECT_TRUE(near(lineOf(steps[0]).Direction(), zAxis));
+
+    // A double-click on that ratchet (now at 40 degrees), in Qt's order, turns the frame a quarter.
+    log.clear();
+    EXPECT_TRUE(h.doubleClickInQtOrder(onXYRing(40, 1.045f)));
+    const auto quarter = log.entriesOf("T.widgetThreeAxisRotate");
+    ASSERT_EQ(quarter.size(), 1u);
+    EXPECT_NEAR(angleOf(quarter[0]), radians(90), 1e-6);
+    EXPECT_TRUE(near(rings->getAxisRotateWidget(0)->getDirection(), onXYRing(130), 1e-4f));
+    EXPECT_EQ(h.handler()->getActiveWidget(), nullptr);
 }
 
 } // namespace

@@ -82,10 +82,20 @@ TEST(ScaleWidget, AnchorAimsTheAxisAndFollowsAnotherWidget)
 {
     Handle handle;
     ScaleWidget& scale = *handle.widget;
+    // The double cone (1.25 either side of its centre) is centred on the widget, on the axis from
+    // the anchor: a press one unit out along the axis grabs it, before and after a new anchor.
+    const auto pressOnHandle = [&] {
+        const float3 onHandle = scale.getPosition() + scale.getDirection();
+        const bool grabbed = handle.harness.press(onHandle);
+        handle.harness.release(onHandle);
+        return grabbed;
+    };
+    EXPECT_TRUE(pressOnHandle());
     scale.setAnchor({0, 0, 1});
     EXPECT_EQ(scale.getDirection(), (float3{0, 0, 1})) << "an anchor at the widget leaves the direction";
     scale.setAnchor({1, 0, 1});
     EXPECT_TRUE(near(scale.getDirection(), {-1, 0, 0}, 1e-6f)) << "from the anchor (1, 0, 1) to the widget (0, 0, 1)";
+    EXPECT_TRUE(pressOnHandle());
     EXPECT_EQ(scale.getAnchor(), (float3{1, 0, 1}));
 
     // An arrow carrying the anchor: each of its applied steps moves the anchor, not the widget.
