@@ -80,9 +80,10 @@ protected:
     std::vector<VyrGraphicsNode*> nodes;
 };
 
-TEST_F(SceneRendererTest, OverlayIsOnTopOfWidgetsWhichAreOnTopOfTheModel)
+TEST_F(SceneRendererTest, WidgetsBehindTheModelShowFadedAndTheOverlayIsOnTop)
 {
-    // The model's sphere is nearest to the eye, the overlay's farthest: layers, not depth, decide.
+    // The model's sphere is nearest to the eye, the overlay's farthest: layers, not depth, decide
+    // what is on top, and depth whether a widget is faded.
     auto* model = add<VyrSphereNode>(SceneItemModel, {1, 0, 0, 1});
     model->setPosition({0, 0, 3});
     auto* widget = add<VyrSphereNode>(SceneItemWidget, {0, 1, 0, 1});
@@ -90,13 +91,19 @@ TEST_F(SceneRendererTest, OverlayIsOnTopOfWidgetsWhichAreOnTopOfTheModel)
     auto* overlay = add<VyrSphereNode>(SceneItemOverlay, {0, 0, 1, 1});
     overlay->setRadius(0.2f);
     overlay->setPosition({0, 0, -2});
+    // In front of the model's near side (z = 4), over its disc on screen.
+    auto* inFront = add<VyrSphereNode>(SceneItemWidget, {0, 1, 0, 1});
+    inFront->setRadius(0.2f);
+    inFront->setPosition({-0.5f, 0, 4.5f});
 
     const QImage frame = view.grabFramebuffer();
     const QPointF centre = projected({0, 0, 0});
     EXPECT_TRUE(near(pixelAt(frame, centre), Qt::blue));
     // 0.35 units off centre: outside the overlay's projected radius (0.2 at depth 12 is smaller
-    // still), inside the widget's 0.5 at depth 10.
-    EXPECT_TRUE(near(pixelAt(frame, centre + QPointF(0.35 * pixelsPerUnitAtOrigin(), 0)), Qt::green));
+    // still), inside the widget's 0.5 at depth 10, behind the model: green at 35 % over red.
+    EXPECT_TRUE(near(pixelAt(frame, centre + QPointF(0.35 * pixelsPerUnitAtOrigin(), 0)),
+                     QColor::fromRgbF(0.65f, 0.35f, 0.0f), 2));
+    EXPECT_TRUE(near(pixelAt(frame, projected({-0.5f, 0, 4.5f})), Qt::green));
     // 0.7 units off centre at the origin's depth lies within the model sphere (radius 1, nearer).
     EXPECT_TRUE(near(pixelAt(frame, centre + QPointF(0.7 * pixelsPerUnitAtOrigin(), 0)), Qt::red));
 }

@@ -58,6 +58,8 @@ protected:
         window.resetCamera();
         widget = show<FreeMoveHandleWidget>(QStringLiteral("FreeMoveHandleWidget"));
         ASSERT_NE(widget, nullptr);
+        // Halfway to the eye, in front of the model, where it is drawn at full strength.
+        widget->setPosition(0.5f * (window.model().center() + window.sceneView()->camera().eye()));
         // Unlit, the ball shows its colour exactly.
         for (Kairn::Graphics::VyrGraphicsNode* node : widget->getGraphicsNodes())
             node->participateInLighting(false);

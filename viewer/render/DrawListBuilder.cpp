@@ -33,6 +33,9 @@ namespace {
 constexpr int MainPart = 0;
 constexpr int FillPart = 1;
 
+// Thinner lines are hard to see on a model and to aim at (device-independent pixels).
+constexpr float MinimumLineWidth = 2.0f;
+
 // Layers in drawing order: the model, the widget layers in type order, the overlay last.
 int layerOf(SceneItemType type)
 {
@@ -182,9 +185,10 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
             weight = segment->getWeight();
         else if (auto* polyline = dynamic_cast<VyrPolylineNode*>(node))
             weight = polyline->getWeight();
-        item.lineWidth = static_cast<float>(std::max(1.0f, weight) * m_devicePixelRatio);
+        item.lineWidth = static_cast<float>(std::max(MinimumLineWidth, weight) * m_devicePixelRatio);
     }
     item.layer = layer;
+    item.fadesBehindModel = layer != SceneItemModel && layer != layerOf(SceneItemOverlay);
     item.priority = node->getPriority();
     item.sequence = static_cast<int>(m_items.size());
     m_items.push_back(item);

@@ -2,7 +2,9 @@
 
 #include "viewer/render/DrawListBuilder.h"
 #include "viewer/render/GpuGeometry.h"
+#include "viewer/render/MatrixConversion.h"
 
+#include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
 #include "ui_widgets/platform/scene/Viewport.h"
 
@@ -41,7 +43,11 @@ SceneRenderer::SceneRenderer()
     m_emptyVertexArray.create();
 }
 
-SceneRenderer::~SceneRenderer() = default;
+SceneRenderer::~SceneRenderer()
+{
+    if (m_modelDepthFramebuffer)
+        glDeleteFramebuffers(1, &m_modelDepthFramebuffer);
+}
 
 void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& background)
 {
@@ -49,6 +55,8 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &target);
     m_devicePixels = viewport.sizeInDevicePixels();
     m_orthographic = viewport.getCamera()->isOrthographic();
+    const QMatrix4x4 projection = toQMatrix(viewport.getCamera()->projectionMatrix());
+    m_depthProjection = QVector2D(projection(2, 2), projection(2, 3));
     glViewport(0, 0, m_devicePixels.width(), m_devicePixels.height());
     glDepthMask(GL_TRUE);
     glClearColor(background.redF(), background.greenF(), background.blueF(), 1.0f);
@@ -82,8 +90,10 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
     });
     drawPasses(items.cbegin(), firstWidgetItem, true);
     const QRect widgetArea = screenRectOf(firstWidgetItem, items.cend());
+    m_widgetArea = widgetArea;
     if (!widgetArea.isEmpty()) {
         prepareWidgetTarget(m_devicePixels);
+        copyModelDepth(static_cast<GLuint>(target), widgetArea);
         m_widgetTarget->bind();
         glViewport(0, 0, m_devicePixels.width(), m_devicePixels.height());
         glEnable(GL_SCISSOR_TEST);
@@ -92,7 +102,13 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         glGetIntegerv(GL_SAMPLES, &m_lastFrame.widgetSamples);
+        glActiveTexture(GL_TEXTURE1);
+        glBindTexture(GL_TEXTURE_2D, m_modelDepth->textureId());
+        glActiveTexture(GL_TEXTURE0);
         drawPasses(firstWidgetItem, items.cend(), true);
+        glActiveTexture(GL_TEXTURE1);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glActiveTexture(GL_TEXTURE0);
         compositeWidgets(static_cast<GLuint>(target), widgetArea);
         glDisable(GL_SCISSOR_TEST);
     }
@@ -162,6 +178,83 @@ void SceneRenderer::prepareWidgetTarget(const QSize& devicePixels)
     m_widgetImage = std::make_unique<QOpenGLFramebufferObject>(devicePixels);
 }
 
+void SceneRenderer::copyModelDepth(GLuint source, const QRect& area)
+{
+    if (!m_modelDepth || m_modelDepth->width() != m_devicePixels.width()
+        || m_modelDepth->height() != m_devicePixels.height()) {
+        // A depth blit needs the same depth and stencil formats on both sides: those of the target.
+        glBindFramebuffer(GL_FRAMEBUFFER, source);
+        GLint stencilBits = 0;
+        glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, source ? GL_STENCIL_ATTACHMENT : GL_STENCIL,
+                                              GL_FRAMEBUFFER_ATTACHMENT_STENCIL_SIZE, &stencilBits);
+        const bool withStencil = stencilBits > 0;
+        m_modelDepth = std::make_unique<QOpenGLTexture>(QOpenGLTexture::Target2D);
+        m_modelDepth->setFormat(withStencil ? QOpenGLTexture::D24S8 : QOpenGLTexture::D24);
+        m_modelDepth->setSize(m_devicePixels.width(), m_devicePixels.height());
+        m_modelDepth->setMinMagFilters(QOpenGLTexture::Nearest, QOpenGLTexture::Nearest);
+        m_modelDepth->allocateStorage(withStencil ? QOpenGLTexture::DepthStencil : QOpenGLTexture::Depth,
+                                      withStencil ? QOpenGLTexture::UInt32_D24S8 : QOpenGLTexture::UInt32);
+        if (!m_modelDepthFramebuffer)
+            glGenFramebuffers(1, &m_modelDepthFramebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, m_modelDepthFramebuffer);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, withStencil ? GL_DEPTH_STENCIL_ATTACHMENT : GL_DEPTH_ATTACHMENT,
+                               GL_TEXTURE_2D, m_modelDepth->textureId(), 0);
+        glDrawBuffer(GL_NONE);
+        glReadBuffer(GL_NONE);
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
+        glBlitFramebuffer(area.left(), area.top(), area.right() + 1, area.bottom() + 1, area.left(), area.top(),
+                          area.right() + 1, area.bottom() + 1, GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+        // Where the copy cannot be made, widgets are drawn whole rather than faded by stale depth.
+        m_modelDepthReady = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE
+                            && glGetError() == GL_NO_ERROR;
+        return;
+    }
+    if (!m_modelDepthReady)
+        return;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_modelDepthFramebuffer);
+    glBlitFramebuffer(area.left(), area.top(), area.right() + 1, area.bottom() + 1, area.left(), area.top(),
+                      area.right() + 1, area.bottom() + 1, GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+}
+
+SceneRenderer::WidgetVisibility SceneRenderer::measureWidgetVisibility(Kairn::Graphics::Viewport& viewport,
+                                                                       const QColor& background)
+{
+    GLint target = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &target);
+    m_markVisibility = true;
+    render(viewport, background);
+    m_markVisibility = false;
+    WidgetVisibility visibility;
+    if (m_widgetArea.isEmpty() || !m_widgetImage)
+        return visibility;
+    QImage marked(m_widgetArea.size(), QImage::Format_RGBA8888);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, m_widgetImage->handle());
+    glReadPixels(m_widgetArea.x(), m_widgetArea.y(), m_widgetArea.width(), m_widgetArea.height(), GL_RGBA,
+                 GL_UNSIGNED_BYTE, marked.bits());
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(target));
+    QRect drawn;
+    for (int row = 0; row < marked.height(); ++row) {
+        const uchar* pixel = marked.constScanLine(row);
+        for (int column = 0; column < marked.width(); ++column, pixel += 4) {
+            // Edge pixels of multisampling count when most of them is covered.
+            if (pixel[3] < 128)
+                continue;
+            ++(pixel[0] >= pixel[1] ? visibility.fullPixels : visibility.fadedPixels);
+            drawn |= QRect(column, row, 1, 1);
+        }
+    }
+    if (drawn.isEmpty())
+        return visibility;
+    // Rows were read bottom-up from the area's bottom edge; the extent is top-down in logical pixels.
+    const qreal ratio = m_cachedDevicePixelRatio > 0.0 ? m_cachedDevicePixelRatio : 1.0;
+    const int top = m_devicePixels.height() - (m_widgetArea.y() + drawn.bottom() + 1);
+    visibility.extent = QRectF(QPointF(m_widgetArea.x() + drawn.x(), top) / ratio, QSizeF(drawn.size()) / ratio);
+    return visibility;
+}
+
 void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area)
 {
     QOpenGLFramebufferObject::blitFramebuffer(m_widgetImage.get(), area, m_widgetTarget.get(), area);
@@ -182,6 +275,15 @@ void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area
     glEnable(GL_DEPTH_TEST);
 }
 
+void SceneRenderer::setVisibilityUniforms(QOpenGLShaderProgram& program, const DrawItem& item)
+{
+    program.setUniformValue("fadeBehindModel", item.fadesBehindModel && m_modelDepthReady);
+    program.setUniformValue("markVisibility", m_markVisibility && item.layer > Kairn::Graphics::SceneItemModel);
+    program.setUniformValue("modelDepth", 1);
+    program.setUniformValue("depthProjection", m_depthProjection);
+    program.setUniformValue("linearDepth", m_orthographic);
+}
+
 void SceneRenderer::draw(const DrawItem& item)
 {
     if (!item.geometry || item.geometry->isEmpty())
@@ -192,6 +294,7 @@ void SceneRenderer::draw(const DrawItem& item)
         const bool perVertex = item.lit && item.geometry->isDense();
         QOpenGLShaderProgram& program = perVertex ? m_shaders.vertexLit() : m_shaders.solid();
         program.bind();
+        setVisibilityUniforms(program, item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("viewFromLocal", item.viewFromLocal);
         program.setUniformValue("normalFromLocal", item.viewFromLocal.normalMatrix());
@@ -216,6 +319,7 @@ void SceneRenderer::draw(const DrawItem& item)
         glDisable(GL_CULL_FACE);
         QOpenGLShaderProgram& program = m_shaders.line();
         program.bind();
+        setVisibilityUniforms(program, item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("viewportSize", QVector2D(m_devicePixels.width(), m_devicePixels.height()));
         program.setUniformValue("lineWidth", item.lineWidth);
@@ -228,6 +332,7 @@ void SceneRenderer::draw(const DrawItem& item)
         glDisable(GL_CULL_FACE);
         QOpenGLShaderProgram& program = m_shaders.text();
         program.bind();
+        setVisibilityUniforms(program, item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("textColor", item.color);
         program.setUniformValue("backgroundColor", item.backgroundColor);
