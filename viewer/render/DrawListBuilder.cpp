@@ -71,17 +71,18 @@ DrawListBuilder::DrawListBuilder(Viewport& viewport, GeometryCache& cache)
     m_clipFromPixels = QMatrix4x4(2.0f / width, 0, 0, -1, 0, -2.0f / height, 0, 1, 0, 0, 0, -1, 0, 0, 0, 1);
 }
 
-std::vector<DrawItem> DrawListBuilder::build()
+void DrawListBuilder::build(std::vector<DrawItem>& items)
 {
+    items.clear();
+    m_items = &items;
     IScene* scene = m_viewport.getScene();
     if (!scene)
-        return {};
+        return;
     for (const SceneItemType type : scene->itemTypes()) {
         const std::vector<VyrGraphicsNode*>& nodes = scene->nodes(type);
         for (VyrGraphicsNode* node : nodes)
             visit(node, layerOf(type));
     }
-    return std::move(m_items);
 }
 
 void DrawListBuilder::visit(VyrGraphicsNode* node, int layer)
@@ -190,8 +191,8 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
     item.layer = layer;
     item.fadesBehindModel = layer != SceneItemModel && layer != layerOf(SceneItemOverlay);
     item.priority = node->getPriority();
-    item.sequence = static_cast<int>(m_items.size());
-    m_items.push_back(item);
+    item.sequence = static_cast<int>(m_items->size());
+    m_items->push_back(item);
 }
 
 } // namespace Viewer

@@ -63,6 +63,8 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
     glClearDepthf(1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     m_lastFrame = {};
+    ++m_frameNumber;
+    m_boundProgram = nullptr;
     glGetIntegerv(GL_SAMPLES, &m_lastFrame.modelSamples);
     if (!m_errorLog.isEmpty())
         return;
@@ -73,11 +75,13 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
         m_cachedDevicePixelRatio = viewport.devicePixelRatio();
     }
     m_cache.beginFrame();
-    std::vector<DrawItem> items = DrawListBuilder(viewport, m_cache).build();
+    DrawListBuilder(viewport, m_cache).build(m_items);
+    const std::vector<DrawItem>& items = m_items;
     m_cache.endFrame();
     m_lastFrame.tessellations = m_cache.tessellationsThisFrame();
     m_lastFrame.cachedGeometries = static_cast<int>(m_cache.size());
-    std::stable_sort(items.begin(), items.end(), drawsBefore);
+    // The scene order breaks every tie, so a plain sort is stable and needs no buffer.
+    std::sort(m_items.begin(), m_items.end(), drawsBefore);
 
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
@@ -265,6 +269,7 @@ void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     QOpenGLShaderProgram& program = m_shaders.composite();
     program.bind();
+    m_boundProgram = &program;
     program.setUniformValue("image", 0);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, m_widgetImage->texture());
@@ -275,13 +280,31 @@ void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area
     glEnable(GL_DEPTH_TEST);
 }
 
-void SceneRenderer::setVisibilityUniforms(QOpenGLShaderProgram& program, const DrawItem& item)
+QOpenGLShaderProgram& SceneRenderer::use(QOpenGLShaderProgram& program, const DrawItem& item)
 {
-    program.setUniformValue("fadeBehindModel", item.fadesBehindModel && m_modelDepthReady);
-    program.setUniformValue("markVisibility", m_markVisibility && item.layer > Kairn::Graphics::SceneItemModel);
-    program.setUniformValue("modelDepth", 1);
-    program.setUniformValue("depthProjection", m_depthProjection);
-    program.setUniformValue("linearDepth", m_orthographic);
+    // A software rasterizer pays for every program switch and uniform upload of thousands of
+    // draws: only what changed since the last draw with this program is set.
+    if (&program != m_boundProgram) {
+        program.bind();
+        m_boundProgram = &program;
+    }
+    ProgramState& state = m_programStates[&program];
+    if (state.frame != m_frameNumber) {
+        state = {m_frameNumber};
+        program.setUniformValue("modelDepth", 1);
+        program.setUniformValue("glyphs", 0);
+        program.setUniformValue("depthProjection", m_depthProjection);
+        program.setUniformValue("linearDepth", m_orthographic);
+        program.setUniformValue("orthographic", m_orthographic);
+        program.setUniformValue("viewportSize", QVector2D(m_devicePixels.width(), m_devicePixels.height()));
+    }
+    const bool fade = item.fadesBehindModel && m_modelDepthReady;
+    const bool mark = m_markVisibility && item.layer > Kairn::Graphics::SceneItemModel;
+    if (state.fade != fade)
+        program.setUniformValue("fadeBehindModel", *(state.fade = fade));
+    if (state.mark != mark)
+        program.setUniformValue("markVisibility", *(state.mark = mark));
+    return program;
 }
 
 void SceneRenderer::draw(const DrawItem& item)
@@ -292,14 +315,11 @@ void SceneRenderer::draw(const DrawItem& item)
     case DrawItem::Style::Solid: {
         // Dense meshes are lit per vertex: their triangles are a few pixels across anyway.
         const bool perVertex = item.lit && item.geometry->isDense();
-        QOpenGLShaderProgram& program = perVertex ? m_shaders.vertexLit() : m_shaders.solid();
-        program.bind();
-        setVisibilityUniforms(program, item);
+        QOpenGLShaderProgram& program = use(perVertex ? m_shaders.vertexLit() : m_shaders.solid(), item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("viewFromLocal", item.viewFromLocal);
         program.setUniformValue("normalFromLocal", item.viewFromLocal.normalMatrix());
         program.setUniformValue("color", item.color);
-        program.setUniformValue("orthographic", m_orthographic);
         if (!perVertex)
             program.setUniformValue("lit", item.lit);
         const auto hidden = item.geometry->hiddenFaces();
@@ -317,11 +337,8 @@ void SceneRenderer::draw(const DrawItem& item)
     }
     case DrawItem::Style::Line: {
         glDisable(GL_CULL_FACE);
-        QOpenGLShaderProgram& program = m_shaders.line();
-        program.bind();
-        setVisibilityUniforms(program, item);
+        QOpenGLShaderProgram& program = use(m_shaders.line(), item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
-        program.setUniformValue("viewportSize", QVector2D(m_devicePixels.width(), m_devicePixels.height()));
         program.setUniformValue("lineWidth", item.lineWidth);
         program.setUniformValue("color", item.color);
         break;
@@ -330,13 +347,10 @@ void SceneRenderer::draw(const DrawItem& item)
         if (!item.texture)
             return;
         glDisable(GL_CULL_FACE);
-        QOpenGLShaderProgram& program = m_shaders.text();
-        program.bind();
-        setVisibilityUniforms(program, item);
+        QOpenGLShaderProgram& program = use(m_shaders.text(), item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("textColor", item.color);
         program.setUniformValue("backgroundColor", item.backgroundColor);
-        program.setUniformValue("glyphs", 0);
         item.texture->bind(0);
         break;
     }

@@ -13,6 +13,8 @@
 #include <QVector2D>
 
 #include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace Kairn::Graphics {
@@ -82,7 +84,8 @@ private:
 
     void drawPasses(ItemIterator begin, ItemIterator end, bool firstPassCleared);
     void draw(const DrawItem& item);
-    void setVisibilityUniforms(QOpenGLShaderProgram& program, const DrawItem& item);
+    // Binds `program` for `item` and sets the uniforms that do not come with each item.
+    QOpenGLShaderProgram& use(QOpenGLShaderProgram& program, const DrawItem& item);
     // The device-pixel rectangle (GL's bottom-left origin) that the items can touch.
     QRect screenRectOf(ItemIterator begin, ItemIterator end) const;
     void prepareWidgetTarget(const QSize& devicePixels);
@@ -108,6 +111,17 @@ private:
     bool m_markVisibility = false;
     QOpenGLVertexArrayObject m_emptyVertexArray;
     FrameStatistics m_lastFrame;
+    std::vector<DrawItem> m_items;
+    // The uniforms each program last got this frame, and the program bound last.
+    struct ProgramState
+    {
+        quint64 frame = 0;
+        std::optional<bool> fade;
+        std::optional<bool> mark;
+    };
+    std::unordered_map<const QOpenGLShaderProgram*, ProgramState> m_programStates;
+    const QOpenGLShaderProgram* m_boundProgram = nullptr;
+    quint64 m_frameNumber = 0;
 };
 
 } // namespace Viewer
