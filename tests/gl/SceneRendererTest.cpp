@@ -169,7 +169,8 @@ TEST_F(SceneRendererTest, UnchangedNodesAreNotTessellatedAgain)
 
 TEST_F(SceneRendererTest, ScreenTextIsDrawnInPixelsBelowAndRightOfItsProjectedOrigin)
 {
-    auto* label = add<VyrText2dNode>(SceneItemOverlay, {1, 1, 0, 1});
+    // No ink: the box shows its background alone.
+    auto* label = add<VyrText2dNode>(SceneItemOverlay, {1, 1, 0, 0});
     label->setText(L"MMMM");
     label->setFontSize(20.0f);
     label->setBackgroundColor({1, 1, 0, 1});
@@ -179,11 +180,16 @@ TEST_F(SceneRendererTest, ScreenTextIsDrawnInPixelsBelowAndRightOfItsProjectedOr
 
     const QImage frame = view.grabFramebuffer();
     const QPointF corner = projected({-1, 1, 0});
-    // Text and background share a colour, so the whole box is yellow.
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(box.width() / 2, box.height() / 2)), Qt::yellow));
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(box.width() - 2, box.height() - 2)), Qt::yellow));
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(-3, box.height() / 2)), Qt::black));
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(box.width() / 2, -3)), Qt::black));
+
+    // Yellow ink on yellow does not read: the renderer lays it on its dark plate (85 % of
+    // (0.07, 0.08, 0.1) over black) instead.
+    label->setColor({1, 1, 0, 1});
+    const QColor plate = QColor::fromRgbF(0.85f * 0.07f, 0.85f * 0.08f, 0.85f * 0.1f);
+    EXPECT_TRUE(near(pixelAt(view.grabFramebuffer(), corner + QPointF(box.width() - 2, box.height() - 2)), plate));
 }
 
 TEST_F(SceneRendererTest, ScreenSpaceBillboardAndConstantScreenSizeAreDrawnWherePicksHit)

@@ -20,6 +20,7 @@
 #include "ui_widgets/platform/scene/VyrTorusNode.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace Viewer {
@@ -35,6 +36,30 @@ constexpr int FillPart = 1;
 
 // Thinner lines are hard to see on a model and to aim at (device-independent pixels).
 constexpr float MinimumLineWidth = 2.0f;
+// World text is drawn at least this high on screen (logical pixels).
+constexpr float MinimumTextPixels = 13.0f;
+
+// Relative luminance, with the sRGB curve taken as a square.
+float luminance(const QVector4D& colour)
+{
+    return 0.2126f * colour.x() * colour.x() + 0.7152f * colour.y() * colour.y()
+           + 0.0722f * colour.z() * colour.z();
+}
+
+// Text must read wherever it lies, on the model or on the background: it keeps its own backing
+// when that is nearly opaque and contrasts with the text (4.5 : 1, as for body text on screens),
+// and otherwise gets a dark plate under light text or a light one under dark text.
+QVector4D legibleBacking(const QVector4D& text, const QVector4D& backing)
+{
+    const float textLuminance = luminance(text);
+    if (backing.w() >= 0.75f) {
+        const float backingLuminance = luminance(backing);
+        if ((std::max(textLuminance, backingLuminance) + 0.05f) / (std::min(textLuminance, backingLuminance) + 0.05f)
+            >= 4.5f)
+            return backing;
+    }
+    return textLuminance > 0.18f ? QVector4D(0.07f, 0.08f, 0.1f, 0.85f) : QVector4D(0.97f, 0.97f, 0.95f, 0.85f);
+}
 
 // Layers in drawing order: the model, the widget layers in type order, the overlay last.
 int layerOf(SceneItemType type)
@@ -112,7 +137,23 @@ void DrawListBuilder::addGeometry(VyrGraphicsNode* node, int layer, const ADevMa
         addItem(node, MainPart, Style::Text, [text2d, ratio] { return NodeTessellator::screenText(*text2d, ratio); },
                 layer, pixels, true);
     } else if (auto* text = dynamic_cast<VyrTextNode*>(node)) {
-        addItem(node, MainPart, Style::Text, [text] { return NodeTessellator::worldText(*text); }, layer, world, false);
+        // A line too small or too oblique to read where it is seen is turned to face the viewer
+        // about its centre, MinimumTextPixels high.
+        const float height = static_cast<float>(text->textSizeInPixels().height()) * VyrTextNode::worldUnitsPerFontPixel;
+        const Lumo::float3 centre = transform.transformPoint({});
+        const Lumo::vec2<float> top = m_camera.projectToScreen(transform.transformPoint({0.0f, 0.5f * height, 0.0f}));
+        const Lumo::vec2<float> bottom = m_camera.projectToScreen(transform.transformPoint({0.0f, -0.5f * height, 0.0f}));
+        const float pixelsPerUnit = m_camera.pixelsPerWorldUnitAt(centre);
+        QMatrix4x4 shown = world;
+        if (std::hypot(top.x - bottom.x, top.y - bottom.y) < MinimumTextPixels && height > 0.0f && pixelsPerUnit > 0.0f) {
+            const float scale = MinimumTextPixels / (height * pixelsPerUnit);
+            const QVector3D right = m_viewFromWorld.row(0).toVector3D() * scale;
+            const QVector3D up = m_viewFromWorld.row(1).toVector3D() * scale;
+            const QVector3D back = m_viewFromWorld.row(2).toVector3D() * scale;
+            shown = QMatrix4x4(right.x(), up.x(), back.x(), centre.x, right.y(), up.y(), back.y(), centre.y,
+                               right.z(), up.z(), back.z(), centre.z, 0, 0, 0, 1);
+        }
+        addItem(node, MainPart, Style::Text, [text] { return NodeTessellator::worldText(*text); }, layer, shown, false);
     } else if (auto* mesh = dynamic_cast<VyrMeshNode*>(node)) {
         if (mesh->mesh())
             addItem(node, MainPart, Style::Solid, [mesh] { return NodeTessellator::mesh(*mesh->mesh()); }, layer,
@@ -155,6 +196,8 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
             item.backgroundColor = toQt(text->getBackgroundColor());
         if (item.color.w() <= 0.0f && item.backgroundColor.w() <= 0.0f)
             return;
+        if (item.color.w() > 0.0f)
+            item.backgroundColor = legibleBacking(item.color, item.backgroundColor);
     } else if (item.color.w() <= 0.0f) {
         // Fully transparent geometry (a grab disc) is there to be picked, not seen.
         return;
