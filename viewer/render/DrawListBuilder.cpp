@@ -36,7 +36,7 @@ constexpr int FillPart = 1;
 
 // Thinner lines are hard to see on a model and to aim at (device-independent pixels).
 constexpr float MinimumLineWidth = 2.0f;
-// World text is drawn at least this high on screen (logical pixels).
+// World text is drawn with a font at least this many logical pixels high on screen.
 constexpr float MinimumTextPixels = 13.0f;
 
 // Relative luminance, with the sRGB curve taken as a square.
@@ -138,15 +138,17 @@ void DrawListBuilder::addGeometry(VyrGraphicsNode* node, int layer, const ADevMa
                 layer, pixels, true);
     } else if (auto* text = dynamic_cast<VyrTextNode*>(node)) {
         // A line too small or too oblique to read where it is seen is turned to face the viewer
-        // about its centre, MinimumTextPixels high.
+        // about its centre, its font MinimumTextPixels high.
+        const float boxPerFontPixel = static_cast<float>(text->textSizeInPixels().height()) / text->getFontSize();
         const float height = static_cast<float>(text->textSizeInPixels().height()) * VyrTextNode::worldUnitsPerFontPixel;
+        const float minimumBoxPixels = MinimumTextPixels * boxPerFontPixel;
         const Lumo::float3 centre = transform.transformPoint({});
         const Lumo::vec2<float> top = m_camera.projectToScreen(transform.transformPoint({0.0f, 0.5f * height, 0.0f}));
         const Lumo::vec2<float> bottom = m_camera.projectToScreen(transform.transformPoint({0.0f, -0.5f * height, 0.0f}));
         const float pixelsPerUnit = m_camera.pixelsPerWorldUnitAt(centre);
         QMatrix4x4 shown = world;
-        if (std::hypot(top.x - bottom.x, top.y - bottom.y) < MinimumTextPixels && height > 0.0f && pixelsPerUnit > 0.0f) {
-            const float scale = MinimumTextPixels / (height * pixelsPerUnit);
+        if (std::hypot(top.x - bottom.x, top.y - bottom.y) < minimumBoxPixels && height > 0.0f && pixelsPerUnit > 0.0f) {
+            const float scale = minimumBoxPixels / (height * pixelsPerUnit);
             const QVector3D right = m_viewFromWorld.row(0).toVector3D() * scale;
             const QVector3D up = m_viewFromWorld.row(1).toVector3D() * scale;
             const QVector3D back = m_viewFromWorld.row(2).toVector3D() * scale;
