@@ -184,8 +184,9 @@ void SceneRenderer::prepareWidgetTarget(const QSize& devicePixels)
 
 void SceneRenderer::copyModelDepth(GLuint source, const QRect& area)
 {
-    if (!m_modelDepth || m_modelDepth->width() != m_devicePixels.width()
-        || m_modelDepth->height() != m_devicePixels.height()) {
+    const bool created = !m_modelDepth || m_modelDepth->width() != m_devicePixels.width()
+                         || m_modelDepth->height() != m_devicePixels.height();
+    if (created) {
         // A depth blit needs the same depth and stencil formats on both sides: those of the target.
         glBindFramebuffer(GL_FRAMEBUFFER, source);
         GLint stencilBits = 0;
@@ -207,20 +208,17 @@ void SceneRenderer::copyModelDepth(GLuint source, const QRect& area)
         glReadBuffer(GL_NONE);
         while (glGetError() != GL_NO_ERROR) {
         }
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
-        glBlitFramebuffer(area.left(), area.top(), area.right() + 1, area.bottom() + 1, area.left(), area.top(),
-                          area.right() + 1, area.bottom() + 1, GL_DEPTH_BUFFER_BIT, GL_NEAREST);
-        // Where the copy cannot be made, widgets are drawn whole rather than faded by stale depth.
-        m_modelDepthReady = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE
-                            && glGetError() == GL_NO_ERROR;
+    } else if (!m_modelDepthReady) {
         return;
     }
-    if (!m_modelDepthReady)
-        return;
     glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_modelDepthFramebuffer);
     glBlitFramebuffer(area.left(), area.top(), area.right() + 1, area.bottom() + 1, area.left(), area.top(),
                       area.right() + 1, area.bottom() + 1, GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+    // Where the copy cannot be made, widgets are drawn whole rather than faded by stale depth.
+    if (created)
+        m_modelDepthReady = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE
+                            && glGetError() == GL_NO_ERROR;
 }
 
 SceneRenderer::WidgetVisibility SceneRenderer::measureWidgetVisibility(Kairn::Graphics::Viewport& viewport,
