@@ -34,8 +34,9 @@ namespace {
 constexpr int MainPart = 0;
 constexpr int FillPart = 1;
 
-// Thinner lines are hard to see on a model and to aim at (device-independent pixels).
-constexpr float MinimumLineWidth = 2.0f;
+// Thinner lines are hard to see on a model and to aim at (device-independent pixels; the
+// pastel rings of the rotate widgets need three to read over a light model).
+constexpr float MinimumLineWidth = 3.0f;
 // World text is drawn with a font at least this many logical pixels high on screen.
 constexpr float MinimumTextPixels = 13.0f;
 
