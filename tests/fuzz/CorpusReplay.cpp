@@ -1,5 +1,5 @@
-// Runs a fuzz target once on every file of the directories (or files) given, as a test: the
-// build without libFuzzer replays the seed corpus and the inputs that once failed.
+// Runs a fuzz target once on every file of the corpus directories given, as a test: the build
+// without libFuzzer replays the seed corpus and the inputs that once failed.
 
 #include <cstdint>
 #include <cstdio>
@@ -13,21 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv)
 {
     int replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::vector<std::filesystem::path> inputs;
-        if (std::filesystem::is_directory(argv[i])) {
-            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
-                inputs.push_back(entry.path());
-        } else {
-            inputs.emplace_back(argv[i]);
-        }
-        for (const std::filesystem::path& input : inputs) {
-            std::ifstream file(input, std::ios::binary);
+    for (int i = 1; i < argc; ++i)
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            std::ifstream file(entry.path(), std::ios::binary);
             const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++replayed;
         }
-    }
     std::printf("replayed %d inputs\n", replayed);
     return replayed > 0 ? 0 : 1;
 }
