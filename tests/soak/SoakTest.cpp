@@ -58,10 +58,6 @@
 
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/common_interface_defs.h>
-#endif
-
 using namespace Velto::UiWidget;
 using Kairn::Graphics::SceneItemType;
 using Lumo::float3;
@@ -183,11 +179,15 @@ public:
         return owned.empty() ? nullptr : owned[choice % owned.size()];
     }
 
-    // Mostly the projected pixel of a point inside a node's bounds (so that presses land on
-    // handles), otherwise any pixel in or around the view.
+    // Mostly the projected pixel of a point inside the bounds of a node of a widget that can be
+    // picked (so that presses land on handles), otherwise any pixel in or around the view.
     QPointF pointer(const Step& s) const
     {
-        if (IWidget3D* w = anyWidget(s.a); w && (s.b & 3) && !w->getGraphicsNodes().empty()) {
+        std::vector<IWidget3D*> reachable;
+        for (IWidget3D* w : live())
+            if (w->getWidgetEventHandler() && w->isVisible() && w->isInteractive() && !w->getGraphicsNodes().empty())
+                reachable.push_back(w);
+        if (IWidget3D* w = reachable.empty() ? nullptr : reachable[s.a % reachable.size()]; w && (s.b & 3)) {
             const auto& nodes = w->getGraphicsNodes();
             const auto bounds = nodes[(s.a >> 8) % nodes.size()]->getPosedBounds();
             const float3 size = (bounds.max() - bounds.min()).toFloat();
@@ -391,7 +391,7 @@ const Action actions[] = {
      }},
     {"press", 10, [](World& w, const Step& s) { w.h.pressAt(w.pointer(s), buttonOf(s.b), modifiersOf(s.b)); }},
     {"move", 30, [](World& w, const Step& s) { w.h.moveAt(w.pointer(s), modifiersOf(s.b)); }},
-    {"release", 2, [](World& w, const Step& s) { w.h.releaseAt(w.pointer(s), buttonOf(s.b), modifiersOf(s.b)); }},
+    {"release", 1, [](World& w, const Step& s) { w.h.releaseAt(w.pointer(s), buttonOf(s.b), modifiersOf(s.b)); }},
     {"doubleClick", 2,
      [](World& w, const Step& s) { w.h.doubleClickAt(w.pointer(s), buttonOf(s.b), modifiersOf(s.b)); }},
 };
@@ -408,7 +408,7 @@ std::string asRow(const std::vector<Step>& steps)
     return row;
 }
 
-// What the sanitizers print before they stop the process: the episode that was running.
+// What is printed when a signal stops the process: the episode that was running.
 std::string runningEpisode;
 
 // The steps of the running episode, up to and with the one being run.
@@ -491,16 +491,18 @@ constexpr std::size_t EpisodeLength = 400;
 
 TEST(Soak, SeededEpisodesKeepEveryInvariant)
 {
+    // The sanitizers end their reports with abort() (abort_on_error) and catch the other signals
+    // themselves.
 #if defined(__SANITIZE_ADDRESS__)
-    __sanitizer_set_death_callback(sayWhereItDied);
+    for (int signal : {SIGABRT})
 #else
     for (int signal : {SIGABRT, SIGSEGV, SIGFPE})
+#endif
         std::signal(signal, [](int signal) {
             sayWhereItDied();
             std::signal(signal, SIG_DFL);
             std::raise(signal);
         });
-#endif
     const auto number = [](const char* name, int fallback) {
         return std::uint64_t(qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback);
     };

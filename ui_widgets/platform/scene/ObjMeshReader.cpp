@@ -51,26 +51,37 @@ Lumo::float3 pointAt(const std::vector<tinyobj::real_t>& values, int index)
             static_cast<float>(values[i + 2])};
 }
 
-// The parser reads indices with atoi, so an index past the int range wraps (to -1, the last
-// vertex, with glibc) instead of failing; face lines are checked for one before parsing.
-bool hasIndexPastIntRange(const QByteArray& bytes)
+// Keeps three weak spots of the parser away from it. It reads face indices with atoi, so an
+// index past the int range would wrap (to -1, the last vertex, with glibc) instead of failing:
+// such a file is refused (false). It converts the joint ids of vertex weights ("vw") from float to
+// int unchecked, and sizes the arrays of subdivision tags ("t") by the counts the line gives, so
+// that a short line can ask for gigabytes: this reader uses neither, so those lines become comments.
+bool keepFromParserWeakSpots(QByteArray& bytes)
 {
-    for (const QByteArray& line : bytes.split('\n')) {
-        const QByteArray text = line.trimmed();
-        if (!text.startsWith("f ") && !text.startsWith("f\t"))
-            continue;
-        std::int64_t value = 0;
-        for (const char c : text) {
-            if (c < '0' || c > '9') {
-                value = 0;
-                continue;
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        qsizetype keyword = start;
+        while (keyword < end && isBlank(bytes[keyword]))
+            ++keyword;
+        const auto startsWith = [&](const char* word, qsizetype length) {
+            return end - keyword > length && bytes.mid(keyword, length) == word && isBlank(bytes[keyword + length]);
+        };
+        if (startsWith("vw", 2) || startsWith("t", 1)) {
+            bytes[keyword] = '#';
+        } else if (startsWith("f", 1)) {
+            std::int64_t value = 0;
+            for (qsizetype i = keyword + 1; i < end; ++i) {
+                value = bytes[i] >= '0' && bytes[i] <= '9' ? 10 * value + (bytes[i] - '0') : 0;
+                if (value > std::numeric_limits<int>::max())
+                    return false;
             }
-            value = 10 * value + (c - '0');
-            if (value > std::numeric_limits<int>::max())
-                return true;
         }
+        start = end + 1;
     }
-    return false;
+    return true;
 }
 
 } // namespace
@@ -100,7 +111,7 @@ bool ObjMeshReader::parse(QByteArray bytes, const QString& path, TriangleMesh& o
     if (bytes.contains('\0'))
         return fail(error, QStringLiteral("%1 is a binary file, not OBJ text").arg(path));
 
-    if (hasIndexPastIntRange(bytes))
+    if (!keepFromParserWeakSpots(bytes))
         return fail(error, QStringLiteral("%1 has a face with a vertex index out of range").arg(path));
 
     ByteArrayBuffer buffer(bytes);
