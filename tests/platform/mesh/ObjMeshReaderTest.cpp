@@ -92,7 +92,7 @@ TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
         {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary"},
         {"faces of two corners only", triangle + "f 1 2\nf 2 3\n", "three or more corners"},
         {"index past the int range", triangle + "f 1 2 4294967299\n", "out of range"},
-        {"vertex weights and tags, but no faces", triangle + "vw 1 1e999 0.5\nt crease 999999999/0/0\n", "no faces"},
+        {"vertex weights and tags, but no faces", triangle + "vw 1 1e999 0.5\r t crease 999999999/0/0\n", "no faces"},
         {"huge index", triangle + "f 1 2 99999999999999999999\n", "out of range"},
         {"text garbage", "Lorem ipsum dolor\n%%% 12 ;;\n\x01\x02\xff\n"},
         {"vertex index beyond the count", triangle + "f 1 2 4\n"},

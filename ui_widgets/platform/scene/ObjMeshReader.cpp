@@ -60,9 +60,10 @@ bool keepFromParserWeakSpots(QByteArray& bytes)
 {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     for (qsizetype start = 0; start < bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
+        // Like the parser, a line ends at a line feed or a carriage return.
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
         qsizetype keyword = start;
         while (keyword < end && isBlank(bytes[keyword]))
             ++keyword;
