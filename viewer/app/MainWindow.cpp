@@ -236,8 +236,15 @@ bool MainWindow::openModel(const QString& path, bool quiet)
 {
     QString error;
     if (!m_model->loadObj(path, &error)) {
-        if (!quiet)
-            QMessageBox::warning(this, tr("Open model"), tr("Cannot read %1:\n%2").arg(path, error));
+        const QString message = tr("Cannot open the model: %1.\nThe model shown (%2) stays.")
+                                    .arg(error, m_model->modelName());
+        appendLog(QStringLiteral("-- ") + QString(message).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        if (!quiet) {
+            // Window-modal and not blocking: the view keeps drawing the model it still shows.
+            auto* box = new QMessageBox(QMessageBox::Warning, tr("Open model"), message, QMessageBox::Ok, this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        }
         return false;
     }
     appendLog(tr("-- model %1 (%2 triangles)").arg(m_model->modelName()).arg(m_model->triangleCount()));
