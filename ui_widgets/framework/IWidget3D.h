@@ -176,10 +176,17 @@ public:
     void emitWidgetExited(const QMouseEvent& event);
 
 signals:
+    // Fires after the event handler applied a drag step to the widget: `matrix` is that step,
+    // in world coordinates (row-vector convention), already applied to the widget itself.
     void widgetTransform(const Lumo::Objects::ADevMatrix& matrix);
+    // Fires when the widget accepts a press and a drag begins; `event` is the press.
     void widgetSelect(const QMouseEvent& event);
+    // Fires when the drag ends: `event` is the release, or the last mouse event when the drag
+    // was cut short (the widget unregistered or destroyed mid-drag).
     void widgetDeselect(const QMouseEvent& event);
+    // Fires when the mouse comes over one of the widget's handles; `event` is that move or press.
     void widgetEntered(const QMouseEvent& event);
+    // Fires when the mouse leaves the widget's handle it had entered; `event` is that move.
     void widgetExited(const QMouseEvent& event);
 
 protected:

@@ -76,6 +76,8 @@ public:
     void setColor(const Lumo::vec4<float>& color) override;
 
 signals:
+    // Fires on each drag step that turns the ring: a non-negative angle in radians about
+    // `rotationLine` (through the widget's position; its direction gives the sense).
     void widgetSingleAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:
