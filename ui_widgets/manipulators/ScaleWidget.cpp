@@ -1,6 +1,7 @@
 #include "ui_widgets/manipulators/ScaleWidget.h"
 
 #include "ui_widgets/framework/StyleColor.h"
+#include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
@@ -8,6 +9,7 @@
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 
 #include <cmath>
+#include <sstream>
 
 namespace Velto::UiWidget {
 
@@ -17,6 +19,16 @@ namespace {
 
 // Float epsilon: nearer than this, the anchor gives the widget no direction.
 constexpr float anchorTolerance = 1.1920929e-7f;
+
+// "×1.25": the factor with two decimals.
+std::wstring factorText(float factor)
+{
+    std::wostringstream text;
+    text.setf(std::ios::fixed, std::ios::floatfield);
+    text.precision(2);
+    text << L"\u00d7" << factor;
+    return text.str();
+}
 
 } // namespace
 
@@ -78,7 +90,7 @@ Lumo::float3 ScaleWidget::getAnchor() const
 ADevMatrix ScaleWidget::mouseMove(const Widget3DMouseEvent& event)
 {
     float travel = 0;
-    if (!continueDrag(event) || !remainingTravel(event, travel))
+    if (!continueDrag(event) || !limitedTravel(event, travel))
         return {};
     // An anchor at the widget gives no scale: there is no distance to relate the drag to.
     const float anchorDistance = Lumo::length(getPosition() - anchor);
@@ -86,9 +98,14 @@ ADevMatrix ScaleWidget::mouseMove(const Widget3DMouseEvent& event)
         return {};
     const float sign = travel > 0 ? 1.0f : -1.0f;
     const float factor = sign * std::abs(travel) / anchorDistance + 1.0f;
-    const float uniformScale = factor > 0 ? factor : 0.0f;
+    float uniformScale = factor > 0 ? factor : 0.0f;
+    const float snapStep = eventHandler ? eventHandler->scaleSnapStepFor(event) : 0.0f;
+    if (snapStep > 0)
+        uniformScale = std::round(uniformScale / snapStep) * snapStep;
     if (!silenced)
         emit widgetSingleAxisScale(uniformScale, anchor);
+    if (showsValueLabel())
+        showValueLabel(factorText(uniformScale), getPosition() + getDirection());
     return Kairn::Objects::Matrix4<float>::Scale({uniformScale, uniformScale, uniformScale}, anchor);
 }
 

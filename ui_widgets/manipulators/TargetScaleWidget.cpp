@@ -124,4 +124,11 @@ void TargetScaleWidget::ScaleObject(float factor)
     UpdateWidget();
 }
 
+void TargetScaleWidget::cancelDrag(const Widget3DMouseEvent& event)
+{
+    if (mouseDownEvent)
+        ScaleObject(1.0f);
+    mouseUp(event);
+}
+
 } // namespace Velto::UiWidget

@@ -27,6 +27,9 @@ public:
     bool mouseDown(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseMove(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) override;
+    // The widget scales its target itself, so a cancelled drag gives the target back its matrix
+    // of the press.
+    void cancelDrag(const Widget3DMouseEvent& event) override;
 
     // Places the widget on `target` and aims it away from the target's centre. Null clears the
     // target; the widget then stays where it is and takes no drag.

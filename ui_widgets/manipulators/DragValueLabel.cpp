@@ -1,0 +1,23 @@
+#include "ui_widgets/manipulators/DragValueLabel.h"
+
+#include "ui_widgets/nodes/VyrMarginTextNode.h"
+#include "ui_widgets/platform/scene/SceneItemType.h"
+#include "ui_widgets/platform/scene/VyrScene.h"
+
+namespace Velto::UiWidget {
+
+Lumo::Objects::AutoPtr<VyrMarginTextNode> createDragValueLabel(Kairn::Graphics::VyrScene* scene, float fontSize,
+                                                              const Lumo::vec4<float>& color,
+                                                              const Lumo::vec4<float>& background)
+{
+    Lumo::Objects::AutoPtr<VyrMarginTextNode> label = VyrMarginTextNode::createGraphicsNode();
+    label->setFont(L"Arial");
+    label->setFontSize(fontSize);
+    label->addToScene(scene, Kairn::Graphics::SceneItemOverlay);
+    label->setColor(color);
+    label->setBackgroundColor(background);
+    label->setConstantScreenSize(30, 1.0f);
+    return label;
+}
+
+} // namespace Velto::UiWidget
