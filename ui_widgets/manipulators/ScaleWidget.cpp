@@ -105,7 +105,7 @@ ADevMatrix ScaleWidget::mouseMove(const Widget3DMouseEvent& event)
     if (!silenced)
         emit widgetSingleAxisScale(uniformScale, anchor);
     if (showsValueLabel())
-        showValueLabel(factorText(uniformScale), getPosition() + getDirection());
+        showValueLabel(factorText(uniformScale), getPosition());
     return Kairn::Objects::Matrix4<float>::Scale({uniformScale, uniformScale, uniformScale}, anchor);
 }
 

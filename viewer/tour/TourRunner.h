@@ -41,12 +41,22 @@ private:
     // Clicks the model at two points left and right of the middle of the view with the survey
     // entry chosen, and pictures the points placed.
     void placeSurveyPoints();
+    // One step per drag option of the handler (the viewer turns them all on): a drag cancelled
+    // with Escape, a drag finished with Shift held, snapped travel, the scale factor label, and an
+    // arrow pointing at the eye that a press goes through.
+    void tourDragOptions();
+    // Drags the handle of the entry shown by `travel`, holding `modifiers` for the second half of
+    // the moves, and pictures the drag as `picture`; released unless `keepPressed`. The handle,
+    // or none.
+    std::optional<QPointF> dragWithModifiers(const QPointF& travel, Qt::KeyboardModifiers modifiers,
+                                             const QString& picture, bool keepPressed = false);
     // Hovers a handle of the widget shown, drags it by the item's tour travel and releases it;
     // `picture` is called after the hover, the drag and the release. The handle, or none.
     std::optional<QPointF> dragShownWidget(const std::function<void(const QString&)>& picture);
     bool snapshot(const QString& name);
     void timeFrames();
-    void sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons);
+    void sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     MainWindow& m_window;
     QDir m_directory;
