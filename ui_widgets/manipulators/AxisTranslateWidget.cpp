@@ -183,7 +183,7 @@ bool AxisTranslateWidget::limitedTravel(const Widget3DMouseEvent& event, float& 
 
 bool AxisTranslateWidget::showsValueLabel() const
 {
-    return eventHandler && eventHandler->areValueLabelsEnabled();
+    return eventHandler && eventHandler->GetViewport() && eventHandler->areValueLabelsEnabled();
 }
 
 void AxisTranslateWidget::showValueLabel(const std::wstring& text, const Lumo::float3& anchor)
@@ -210,10 +210,11 @@ ADevMatrix AxisTranslateWidget::mouseMove(const Widget3DMouseEvent& event)
     const Lumo::float3 step = getDirection() * travel;
     if (!silenced)
         emit widgetSingleAxisTranslate(step);
-    // Just beyond the arrow's tip, where the handle will be after this step.
+    // Beside the middle of the shaft where the handle will be after this step: in view even when
+    // the arrow is long.
     if (showsValueLabel())
         showValueLabel(lengthText(L"", travelSincePress() + travel, eventHandler->getValueLabelUnit()),
-                       getPosition() + step + getDirection() * (1.2f * getScale()));
+                       getPosition() + step + getDirection() * (0.5f * getScale()));
     return ADevMatrix::Translation(step);
 }
 

@@ -3,6 +3,7 @@
 #include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/platform/math/Matrix4.h"
+#include "ui_widgets/platform/scene/Viewport.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
@@ -105,8 +106,18 @@ ADevMatrix ScaleWidget::mouseMove(const Widget3DMouseEvent& event)
     if (!silenced)
         emit widgetSingleAxisScale(uniformScale, anchor);
     if (showsValueLabel())
-        showValueLabel(factorText(uniformScale), getPosition());
+        showValueLabel(factorText(uniformScale), besideHandle());
     return Kairn::Objects::Matrix4<float>::Scale({uniformScale, uniformScale, uniformScale}, anchor);
+}
+
+Lumo::float3 ScaleWidget::besideHandle() const
+{
+    // Level with the middle of the handle, which hangs below the widget's position along the
+    // axis, and off to its side as seen from the eye, so that the cones do not hide the label.
+    const Lumo::float3 middle = getPosition() - getDirection() * (0.5f * getScale());
+    const Lumo::float3 side = Lumo::cross(getDirection(), eventHandler->GetViewport()->getViewDirection());
+    const float sideLength = Lumo::length(side);
+    return sideLength > 0 ? middle + side * (0.75f * getScale() / sideLength) : middle;
 }
 
 void ScaleWidget::OnWidgetTransform(const ADevMatrix& matrix)
