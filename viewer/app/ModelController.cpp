@@ -112,6 +112,7 @@ void ModelController::beginDrag()
 {
     m_factorSincePress = 1.0f;
     m_transformAtPress = m_node->getFullTransform();
+    m_radiusAtPress = m_lastRadius;
     m_followedStepsOnly = true;
 }
 
@@ -124,6 +125,7 @@ void ModelController::undoDrag(const ADevMatrix& undo)
     }
     transformBy(ADevMatrix::Multiply(ADevMatrix::Invert(m_node->getFullTransform()), m_transformAtPress));
     m_factorSincePress = 1.0f;
+    m_lastRadius = m_radiusAtPress;
 }
 
 void ModelController::scaleSincePress(float factor, const Lumo::float3& anchor)

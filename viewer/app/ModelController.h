@@ -94,6 +94,7 @@ private:
     float m_lastRadius = 0.0f;
     // The pose at the press, and whether the drag moved the model only by the widget's steps.
     Lumo::Objects::ADevMatrix m_transformAtPress;
+    float m_radiusAtPress = 0.0f;
     bool m_followedStepsOnly = true;
 };
 

@@ -8,6 +8,7 @@
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/manipulators/AxisRotateWidget.h"
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/manipulators/PlaneScaleWidget.h"
 #include "ui_widgets/manipulators/ScaleWidget.h"
 #include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
@@ -79,6 +80,11 @@ const HandleKind threeAxis{
     "three-axis translate",
     [](Widget3DEventHandler* h) { return Velto::UiWidget::ThreeAxisTranslateWidget::createWidget3D(h, widgetLayer); },
     {0.6f, 0, 0}, {1.5f, -0.5f, 0}, [](IWidget3D* w, const SignalLog&) { return double(w->getPosition().x); }};
+// The grabber's x arrow (0.15 long, from (1, 0, 0)); the circle moves itself to keep its centre.
+const HandleKind planeScale{
+    "plane scale",
+    [](Widget3DEventHandler* h) { return Velto::UiWidget::PlaneScaleWidget::createWidget3D(h, widgetLayer); },
+    {1.075f, 0, 0}, {1.6f, 0.2f, 0}, [](IWidget3D* w, const SignalLog&) { return double(w->getPosition().x); }};
 
 // One handle in a view, its signals logged as "w".
 struct Drag
@@ -126,7 +132,7 @@ float3 anchorOf(const VyrMarginTextNode* label)
 // would: colours back, deselect, exit, the view's cursor.
 TEST(DragOptions, CancelRestoresThePoseAndUndoesTheReportedSteps)
 {
-    for (const HandleKind* kind : {&arrow, &ring, &scale, &threeAxis}) {
+    for (const HandleKind* kind : {&arrow, &ring, &scale, &threeAxis, &planeScale}) {
         for (const bool byEscape : {true, false}) {
             SCOPED_TRACE(std::string(kind->name) + (byEscape ? ", Escape" : ", right button"));
             Drag d(*kind);
@@ -290,9 +296,9 @@ TEST(DragOptions, ValueLabelFollowsTheHandleInTheLabelUnit)
     EXPECT_TRUE(unlabelled.labels().empty());
 }
 
-// An arrow pointing at the eye is faded and lets the press through; an oblique one is grabbed,
-// and so is the first once the view turns away from it.
-TEST(DragOptions, ArrowPointingAtTheEyeCannotBeGrabbed)
+// A scale handle whose axis points at the eye is faded and lets the press through; an oblique one
+// is grabbed, and so is the first once the view turns away from it.
+TEST(DragOptions, AxisPointingAtTheEyeCannotBeGrabbed)
 {
     struct Case
     {
