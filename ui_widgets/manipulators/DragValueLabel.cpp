@@ -4,6 +4,8 @@
 #include "ui_widgets/platform/scene/SceneItemType.h"
 #include "ui_widgets/platform/scene/VyrScene.h"
 
+#include <sstream>
+
 namespace Velto::UiWidget {
 
 Lumo::Objects::AutoPtr<VyrMarginTextNode> createDragValueLabel(Kairn::Graphics::VyrScene* scene, float fontSize,
@@ -18,6 +20,15 @@ Lumo::Objects::AutoPtr<VyrMarginTextNode> createDragValueLabel(Kairn::Graphics::
     label->setBackgroundColor(background);
     label->setConstantScreenSize(30, 1.0f);
     return label;
+}
+
+std::wstring factorLabelText(float factor)
+{
+    std::wostringstream text;
+    text.setf(std::ios::fixed, std::ios::floatfield);
+    text.precision(2);
+    text << L"\u00d7" << factor;
+    return text.str();
 }
 
 } // namespace Velto::UiWidget

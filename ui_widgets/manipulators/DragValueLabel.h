@@ -3,6 +3,8 @@
 #include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/math/Vec.h"
 
+#include <string>
+
 namespace Kairn::Graphics {
 class VyrScene;
 }
@@ -17,5 +19,8 @@ class VyrMarginTextNode;
 Lumo::Objects::AutoPtr<VyrMarginTextNode> createDragValueLabel(Kairn::Graphics::VyrScene* scene, float fontSize,
                                                               const Lumo::vec4<float>& color,
                                                               const Lumo::vec4<float>& background);
+
+// A scale factor as the labels show it: "×1.25", two decimals.
+std::wstring factorLabelText(float factor);
 
 } // namespace Velto::UiWidget

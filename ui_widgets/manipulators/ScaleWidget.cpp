@@ -2,6 +2,7 @@
 
 #include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/manipulators/DragValueLabel.h"
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/scene/Viewport.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
@@ -10,7 +11,6 @@
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 
 #include <cmath>
-#include <sstream>
 
 namespace Velto::UiWidget {
 
@@ -20,16 +20,6 @@ namespace {
 
 // Float epsilon: nearer than this, the anchor gives the widget no direction.
 constexpr float anchorTolerance = 1.1920929e-7f;
-
-// "×1.25": the factor with two decimals.
-std::wstring factorText(float factor)
-{
-    std::wostringstream text;
-    text.setf(std::ios::fixed, std::ios::floatfield);
-    text.precision(2);
-    text << L"\u00d7" << factor;
-    return text.str();
-}
 
 } // namespace
 
@@ -106,7 +96,7 @@ ADevMatrix ScaleWidget::mouseMove(const Widget3DMouseEvent& event)
     if (!silenced)
         emit widgetSingleAxisScale(uniformScale, anchor);
     if (showsValueLabel())
-        showValueLabel(factorText(uniformScale), besideHandle());
+        showValueLabel(factorLabelText(uniformScale), besideHandle());
     return Kairn::Objects::Matrix4<float>::Scale({uniformScale, uniformScale, uniformScale}, anchor);
 }
 
