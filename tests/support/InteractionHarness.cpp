@@ -129,6 +129,15 @@ bool InteractionHarness::doubleClick(const Lumo::float3& world, Qt::MouseButton 
     return doubleClickAt(screenPoint(world), button, modifiers);
 }
 
+bool InteractionHarness::doubleClickInQtOrder(const Lumo::float3& world, Qt::MouseButton button)
+{
+    press(world, button);
+    release(world, button);
+    const bool consumed = doubleClick(world, button);
+    release(world, button);
+    return consumed;
+}
+
 bool InteractionHarness::pressAt(const QPointF& screen, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     m_buttons |= button;
@@ -177,11 +186,6 @@ bool InteractionHarness::keyPress(Qt::Key key, Qt::KeyboardModifiers modifiers)
     const std::size_t answered = m_results.size();
     QApplication::sendEvent(m_view.get(), &event);
     return m_results.size() > answered && m_results.back().consumed;
-}
-
-Qt::MouseButtons InteractionHarness::buttonsHeld() const
-{
-    return m_buttons;
 }
 
 const std::vector<HandlerResult>& InteractionHarness::results() const

@@ -73,6 +73,10 @@ public:
     virtual Lumo::Objects::ADevMatrix mouseMove(const Widget3DMouseEvent& event);
     virtual Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) = 0;
     virtual Lumo::Objects::ADevMatrix mouseDoubleClick(const Widget3DMouseEvent& event);
+    // Qt sends a double-click in place of the second press of a click. True when this one starts
+    // a drag as that press would: the handler then gives it to mouseDown before mouseDoubleClick.
+    // The default is false.
+    virtual bool startsDragOnDoubleClick(const Widget3DMouseEvent& event) const;
 
     // The one place where the pose and the nodes move. With `aboutPosition` the step acts about
     // the widget's own position instead of the world origin. Static widgets ignore it, and so

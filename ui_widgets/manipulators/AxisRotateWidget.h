@@ -68,7 +68,10 @@ public:
     bool mouseDown(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseMove(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) override;
+    // During a ratchet drag: a quarter turn about the widget direction.
     Lumo::Objects::ADevMatrix mouseDoubleClick(const Widget3DMouseEvent& event) override;
+    // A left double-click on the ratchet: it starts the ratchet drag that the quarter turn needs.
+    bool startsDragOnDoubleClick(const Widget3DMouseEvent& event) const override;
     // The ring is drawn at 40 % opacity, the ratchet opaque.
     void setColor(const Lumo::vec4<float>& color) override;
 

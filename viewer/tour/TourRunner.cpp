@@ -10,7 +10,9 @@
 
 #include "ui_widgets/framework/IWidget3D.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/manipulators/AxisRotateWidget.h"
 #include "ui_widgets/platform/scene/Camera.h"
+#include "ui_widgets/platform/scene/Viewport.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
 
 #include <QApplication>
@@ -102,6 +104,7 @@ int TourRunner::run()
         tourEntry(i);
     placeSurveyPoints();
     tourDragOptions();
+    doubleClickRatchet();
 
     // The whole window as a user first sees it, then the 3D view back at the timed size.
     view->setMinimumSize(FrameWidth / 2, FrameHeight / 2);
@@ -176,6 +179,33 @@ void TourRunner::placeSurveyPoints()
     m_out << SurveyEntry << ": " << (m_window.eventHandler()->getWidgets().size() - widgetsBefore)
           << " survey points placed by clicks on the model\n";
     snapshot(QStringLiteral("survey-points"));
+}
+
+void TourRunner::doubleClickRatchet()
+{
+    m_window.resetCamera();
+    m_window.model().resetPose();
+    m_window.showEntry(GalleryRegistry::indexOf(RatchetEntry));
+    GalleryItem* item = m_window.currentItem();
+    auto* ring = item ? qobject_cast<Velto::UiWidget::AxisRotateWidget*>(item->signalSource()) : nullptr;
+    if (!ring) {
+        m_out << RatchetEntry << ": no ring to double-click\n";
+        return;
+    }
+    const Kairn::Graphics::Camera& camera = *m_window.sceneView()->viewport().getCamera();
+    const Lumo::vec2<float> onScreen =
+        camera.projectToScreen(ring->getRatchet()->getDrawTransform(camera).transformPoint({}));
+    const QPointF ratchet(onScreen.x, onScreen.y);
+    const Lumo::Objects::ADevMatrix before = m_window.model().node()->getFullTransform();
+    sendMouse(QEvent::MouseMove, ratchet, Qt::NoButton, Qt::NoButton);
+    snapshot(QStringLiteral("ratchet-1-before-double-click"));
+    sendMouse(QEvent::MouseButtonPress, ratchet, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseButtonRelease, ratchet, Qt::LeftButton, Qt::NoButton);
+    sendMouse(QEvent::MouseButtonDblClick, ratchet, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseButtonRelease, ratchet, Qt::LeftButton, Qt::NoButton);
+    m_out << RatchetEntry << ": ratchet double-clicked at (" << ratchet.x() << ", " << ratchet.y() << "); "
+          << describeChange(before, m_window.model().node()->getFullTransform()) << "\n";
+    snapshot(QStringLiteral("ratchet-2-turned-a-quarter"));
 }
 
 std::optional<QPointF> TourRunner::dragShownWidget(const std::function<void(const QString&)>& picture)

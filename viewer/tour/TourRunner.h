@@ -15,7 +15,7 @@ class MainWindow;
 // The scripted tour behind `viewer --tour DIR`: for every gallery entry it places the widget on
 // the model, hovers one of its handles and drags it with synthetic mouse events sent to the 3D
 // view (so the events take the same road as real ones), and writes one PNG of the view per step;
-// it also places two survey points by clicking the model.
+// it also places two survey points by clicking the model and double-clicks a ring's ratchet.
 // Then it times frames of the default gallery scene at 1280 x 800 and prints where everything is.
 class TourRunner
 {
@@ -35,6 +35,8 @@ public:
     static constexpr const char* WindowEntry = "ThreeAxisRotateWidget";
     // The entry whose clicks on the model place labelled points.
     static constexpr const char* SurveyEntry = "SurveyPointWidget";
+    // The entry whose ratchet the tour double-clicks.
+    static constexpr const char* RatchetEntry = "AxisRotateWidget";
 
 private:
     bool tourEntry(int index);
@@ -50,6 +52,9 @@ private:
     // or none.
     std::optional<QPointF> dragWithModifiers(const QPointF& travel, Qt::KeyboardModifiers modifiers,
                                              const QString& picture, bool keepPressed = false);
+    // Double-clicks the ratchet of the ring as Qt delivers it (press, release, double-click,
+    // release) and pictures the ring and the model turned by a quarter.
+    void doubleClickRatchet();
     // Hovers a handle of the widget shown, drags it by the item's tour travel and releases it;
     // `picture` is called after the hover, the drag and the release. The handle, or none.
     std::optional<QPointF> dragShownWidget(const std::function<void(const QString&)>& picture);
