@@ -89,6 +89,9 @@ public:
     std::vector<bool> moveAlong(const Lumo::float3& from, const Lumo::float3& to, int steps,
                                 Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+    // A key press of the view, forwarded to the handler's keyPress; returns whether it was consumed.
+    bool keyPress(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
     const std::vector<HandlerResult>& results() const;
 
     QCursor viewCursor() const;

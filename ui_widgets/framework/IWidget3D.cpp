@@ -521,4 +521,17 @@ void IWidget3D::emitWidgetExited(const QMouseEvent& event)
         emit widgetExited(event);
 }
 
+void IWidget3D::emitWidgetDragCancelled(const ADevMatrix& undo)
+{
+    if (!silenced)
+        emit widgetDragCancelled(undo);
+}
+
+void IWidget3D::cancelDrag(const Widget3DMouseEvent& event)
+{
+    mouseUp(event);
+}
+
+void IWidget3D::refreshViewAlignment() {}
+
 } // namespace Velto::UiWidget

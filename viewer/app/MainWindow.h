@@ -21,6 +21,7 @@ namespace Viewer {
 class CameraStatusListener;
 class GalleryItem;
 class ModelController;
+class SettingsForm;
 class SceneView;
 class SignalRecorder;
 
@@ -57,6 +58,8 @@ private:
     void buildMenus();
     void buildDocks();
     void rebuildSettings();
+    // The handler's drag options, below the shown widget's own settings.
+    void addDragOptionSettings(SettingsForm& form);
     // Marks the entry's row without showing it again.
     void selectInGallery(int index);
     void appendLog(const QString& line);
