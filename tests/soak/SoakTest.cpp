@@ -549,6 +549,9 @@ TEST(Soak, ShrunkFailuresStayFixed)
 {
     for (const Regression& row : regressions)
         EXPECT_EQ(runEpisode(row.steps).failure, "") << row.name;
+    // Seed 2340: a group child removed while the group's handler still held its node, then
+    // destroyed; only the sanitizer build sees the read of the freed node.
+    EXPECT_EQ(runEpisode(generate(2340, EpisodeLength)).failure, "");
 }
 
 } // namespace

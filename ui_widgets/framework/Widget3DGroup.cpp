@@ -79,6 +79,10 @@ void Widget3DGroup::removeWidget(IWidget3D* widget)
                                    nullptr);
     if (ownsLastNode)
         resetLastMouseEvent();
+    // The group's handler may hover or drag the child through the group while the child answers to
+    // another handler (or none): only the group's handler can forget the child's nodes in time.
+    if (eventHandler)
+        eventHandler->removeWidget3D(widget);
     const QSharedPointer<IWidget3D> child = std::move(*found);
     children.erase(found);
 }
