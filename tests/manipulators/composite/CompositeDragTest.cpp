@@ -48,6 +48,12 @@ struct CompositeDrag
     std::function<void(IWidget3D*, const SignalLog&, const InteractionHarness&)> expectAfter;
 };
 
+// Lets gtest name a failing row instead of dumping its bytes.
+void PrintTo(const CompositeDrag& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 template<class Composite>
 std::function<IWidget3D*(Widget3DEventHandler*)> make()
 {
