@@ -17,13 +17,18 @@
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
 #include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNode.h"
+#include "ui_widgets/platform/scene/VyrMeshNode.h"
 #include "ui_widgets/tracking/SurveyPointWidget.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -58,6 +63,8 @@ protected:
         window.resetCamera();
         widget = show<FreeMoveHandleWidget>(QStringLiteral("FreeMoveHandleWidget"));
         ASSERT_NE(widget, nullptr);
+        // Halfway to the eye, in front of the model, where it is drawn at full strength.
+        widget->setPosition(0.5f * (window.model().center() + window.sceneView()->camera().eye()));
         // Unlit, the ball shows its colour exactly.
         for (Kairn::Graphics::VyrGraphicsNode* node : widget->getGraphicsNodes())
             node->participateInLighting(false);
@@ -295,3 +302,69 @@ TEST_F(ViewerWindowTest, ClicksOnTheModelPlaceNumberedSurveyPointsOnItsSurfaceUn
 }
 
 } // namespace
+
+TEST_F(ViewerWindowTest, ObjModelsOpenUprightForTheChosenUpAxisAndFramed)
+{
+    // One triangle 4 units tall along the file's Y and 1 wide along its X.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.obj"));
+    ASSERT_TRUE(file.open());
+    file.write("v 0 0 0\nv 1 0 0\nv 0 4 0\nf 1 2 3\n");
+    file.close();
+    struct Row
+    {
+        Viewer::ModelController::UpAxis axis;
+        double heightAlongZ, depthAlongY;
+    };
+    // Y-up: the file's Y becomes the view's Z. Z-up: the file is shown as it is.
+    using UpAxis = Viewer::ModelController::UpAxis;
+    for (const Row& row : {Row{UpAxis::Y, 4.0, 0.0}, Row{UpAxis::Z, 0.0, 4.0}}) {
+        window.model().setUpAxis(row.axis);
+        ASSERT_TRUE(window.openModel(file.fileName(), true));
+        const auto bounds = window.model().node()->getPosedBounds();
+        EXPECT_NEAR(bounds.zLength(), row.heightAlongZ, 1e-5);
+        EXPECT_NEAR(bounds.yLength(), row.depthAlongY, 1e-5);
+        // Framed: the model's centre is in the middle of the view.
+        EXPECT_LT(QLineF(projected(window.model().center()), QPointF(320, 240)).length(), 1.0);
+    }
+}
+
+TEST_F(ViewerWindowTest, FilesThatAreNoModelAreRefusedWithTheReasonAndTheModelStays)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* reason;
+    } files[] = {
+        {"broken.obj", "v 0 0 0\nv 1 0 0\nf 1 2 7\n", "out of range"},
+        {"empty.obj", "", "empty"},
+        {"huge-index.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 4294967299\n", "out of range"},
+        {"binary.obj", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary"},
+        {"utf16.obj", QByteArray("\xff\xfev\0 \0" "0\0 \0" "0\0 \0" "0\0\n\0", 18), "UTF-16"},
+        {"missing.obj", {}, "cannot open"},
+    };
+    const QString modelBefore = window.model().modelName();
+    const std::size_t trianglesBefore = window.model().triangleCount();
+    for (const auto& file : files) {
+        const QString path = dir.filePath(QString::fromLatin1(file.name));
+        if (!file.bytes.isNull()) {
+            QFile out(path);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(file.bytes);
+        }
+        const int logLines = window.logLineCount();
+        EXPECT_FALSE(window.openModel(path)) << file.name;
+        EXPECT_EQ(window.model().modelName(), modelBefore) << file.name;
+        EXPECT_EQ(window.model().triangleCount(), trianglesBefore) << file.name;
+        EXPECT_EQ(window.logLineCount(), logLines + 1) << file.name;
+        QPointer<QMessageBox> box = window.findChild<QMessageBox*>();
+        ASSERT_TRUE(box) << file.name;
+        EXPECT_TRUE(box->isVisible()) << file.name;
+        EXPECT_TRUE(box->text().contains(QLatin1String(file.reason))) << file.name << ": " << box->text().toStdString();
+        EXPECT_TRUE(box->text().contains(modelBefore)) << file.name;
+        box->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(box.isNull()) << file.name;
+    }
+}

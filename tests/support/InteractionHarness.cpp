@@ -52,7 +52,7 @@ InteractionHarness::InteractionHarness(QSize viewSize)
     m_view->resize(viewSize);
     m_view->setMouseTracking(true);
     m_viewport->getCamera()->lookAt({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
-    m_handler = std::make_unique<Velto::UiWidget::Widget3DEventHandler>(m_view.get(), m_viewport.get());
+    createHandler();
     m_forwarder = std::make_unique<Forwarder>(*this);
     m_view->installEventFilter(m_forwarder.get());
 }
@@ -85,6 +85,12 @@ Velto::UiWidget::Widget3DEventHandler* InteractionHarness::handler() const
 void InteractionHarness::destroyHandler()
 {
     m_handler.reset();
+}
+
+void InteractionHarness::createHandler()
+{
+    m_handler.reset();
+    m_handler = std::make_unique<Velto::UiWidget::Widget3DEventHandler>(m_view.get(), m_viewport.get());
 }
 
 QPointF InteractionHarness::screenPoint(const Lumo::float3& world) const

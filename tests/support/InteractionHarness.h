@@ -52,6 +52,8 @@ public:
     Velto::UiWidget::Widget3DEventHandler* handler() const;
     // Destroys the handler before the widgets that use it (lifetime tests); handler() is then null.
     void destroyHandler();
+    // A new handler for the same view and viewport, replacing the current one (if any).
+    void createHandler();
 
     // Sub-pixel screen position of a world point.
     QPointF screenPoint(const Lumo::float3& world) const;

@@ -76,7 +76,9 @@ Widget3DEventHandler::~Widget3DEventHandler()
 
 void Widget3DEventHandler::addWidget3D(IWidget3D* widget)
 {
-    if (!widget || isRegistered(widget))
+    // A widget that names another handler (or none) would not unregister itself from this one
+    // when destroyed: it joins through setWidgetEventHandler, which sets both sides.
+    if (!widget || isRegistered(widget) || widget->getWidgetEventHandler() != this)
         return;
     if (qobject_cast<Widget3DGroup*>(widget)) {
         std::vector<IWidget3D*> replaced;

@@ -68,7 +68,7 @@ public:
     ~Widget3DEventHandler() override;
 
     // Registers a top-level widget. A group replaces its registered children; a widget that a
-    // registered group already contains is not listed.
+    // registered group already contains is not listed, nor is a widget whose handler is not this.
     void addWidget3D(IWidget3D* widget);
     // Unregisters `widget`. When the widget (or a widget below a group) owns the node the handler
     // is dragging or hovering by, the drag or hover ends here.

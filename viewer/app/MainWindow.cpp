@@ -11,6 +11,7 @@
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -21,9 +22,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTime>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace Viewer {
 
@@ -103,6 +107,27 @@ void MainWindow::buildMenus()
     connect(reset, &QAction::triggered, this, &MainWindow::resetCamera);
     QAction* resetModel = view->addAction(tr("Reset &model pose"));
     connect(resetModel, &QAction::triggered, this, [this] { m_model->resetPose(); });
+
+    // Which axis of an OBJ file points up; the choice is remembered for the next start.
+    QMenu* upAxis = view->addMenu(tr("Model &up axis"));
+    auto* axes = new QActionGroup(upAxis);
+    QSettings settings(QStringLiteral("uiwidgets"), QStringLiteral("viewer"));
+    const bool storedZ = settings.value(QStringLiteral("model/upAxis")).toString() == QStringLiteral("Z");
+    m_model->setUpAxis(storedZ ? ModelController::UpAxis::Z : ModelController::UpAxis::Y);
+    for (const auto& [axis, label, key] :
+         {std::tuple{ModelController::UpAxis::Y, tr("&Y up (OBJ convention)"), QStringLiteral("Y")},
+          std::tuple{ModelController::UpAxis::Z, tr("&Z up"), QStringLiteral("Z")}}) {
+        QAction* choice = upAxis->addAction(label);
+        choice->setCheckable(true);
+        choice->setChecked(m_model->upAxis() == axis);
+        axes->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, axis = axis, key = key] {
+            QSettings(QStringLiteral("uiwidgets"), QStringLiteral("viewer")).setValue(QStringLiteral("model/upAxis"), key);
+            m_model->setUpAxis(axis);
+            showEntry(m_currentEntry);
+            frameAll();
+        });
+    }
 }
 
 void MainWindow::buildDocks()
@@ -211,8 +236,15 @@ bool MainWindow::openModel(const QString& path, bool quiet)
 {
     QString error;
     if (!m_model->loadObj(path, &error)) {
-        if (!quiet)
-            QMessageBox::warning(this, tr("Open model"), tr("Cannot read %1:\n%2").arg(path, error));
+        const QString message = tr("Cannot open the model: %1.\nThe model shown (%2) stays.")
+                                    .arg(error, m_model->modelName());
+        appendLog(QStringLiteral("-- ") + QString(message).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        if (!quiet) {
+            // Window-modal and not blocking: the view keeps drawing the model it still shows.
+            auto* box = new QMessageBox(QMessageBox::Warning, tr("Open model"), message, QMessageBox::Ok, this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        }
         return false;
     }
     appendLog(tr("-- model %1 (%2 triangles)").arg(m_model->modelName()).arg(m_model->triangleCount()));

@@ -44,7 +44,8 @@ public:
     int currentEntry() const { return m_currentEntry; }
     GalleryItem* currentItem() const { return m_item.get(); }
 
-    // False, with a message box unless `quiet`, when the file cannot be read.
+    // False when the file cannot be read: the model stays, the log and (unless `quiet`) a
+    // message box over the window say why.
     bool openModel(const QString& path, bool quiet = false);
     void frameAll();
     void resetCamera();
