@@ -233,17 +233,6 @@ TEST(EventHandler, DragFollowsTheMouseWithTheGrabbedNodeAndNoHoverChanges)
     EXPECT_EQ(v.h.cursorShape(), Qt::SizeAllCursor);
 }
 
-TEST(EventHandler, SilencedWidgetEmitsNothingButStillMoves)
-{
-    View v;
-    v.a->setSilenced(true);
-    v.log.clear();
-    v.h.drag(aAt, float3{-2, 1, 0}, 2);
-    EXPECT_EQ(v.log.take(), QStringList({"A.mouseEnter", "A.mouseDown", "A.mouseMove", "A.transformBy", "A.mouseMove",
-                                         "A.transformBy", "A.mouseUp"}));
-    EXPECT_NEAR(v.a->getPosition().y, 1.0f, 1e-4f);
-}
-
 TEST(EventHandler, WithoutWidgetsConsumesNothing)
 {
     InteractionHarness h;

@@ -78,23 +78,6 @@ protected:
         h.release(points.empty() ? from : points.back());
         EXPECT_EQ(sceneNodes(h.scene()), before);
     }
-
-    // Presses at `grabbed` and moves 0.1 further along `axis` each of `moves` times.
-    void dragAlong(const Lumo::float3& grabbed, const Lumo::float3& axis, int moves)
-    {
-        std::vector<Lumo::float3> path;
-        for (int k = 1; k <= moves; ++k)
-            path.push_back(grabbed + axis * (0.1f * k));
-        dragThrough(grabbed, path);
-    }
-
-    Lumo::float3 translationSum(const QString& line) const
-    {
-        Lumo::float3 total{};
-        for (const UiwTest::SignalLog::Entry& step : log.entriesOf(line))
-            total = total + step.arguments.at(0).value<Lumo::float3>();
-        return total;
-    }
 };
 
 } // namespace CompositeTest

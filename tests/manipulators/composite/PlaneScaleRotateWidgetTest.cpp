@@ -56,23 +56,4 @@ TEST_F(PlaneScaleRotateWidgetTest, RingFollowsTheCircleThroughEveryGrabberStep)
     }
 }
 
-TEST_F(PlaneScaleRotateWidgetTest, RingDragTiltsGrabberRingAndCircleTogether)
-{
-    // The ring point (-1, 0, 0) pulled up toward +Z by 5 degrees a move: a turn about the
-    // tangent (-1, 0, 0) x (0, 0, 1) = +Y.
-    std::vector<float3> path;
-    for (int i = 1; i <= 6; ++i)
-        path.push_back(onCircle(5 * i, -xAxis, zAxis));
-    dragThrough(-xAxis, path);
-
-    EXPECT_EQ(log.lines(), dragLines("PSR", "widgetScalePlaneRotate", 6));
-    EXPECT_NEAR(sumOfAngles(log.entriesOf("PSR.widgetScalePlaneRotate")), radians(30), 1e-4);
-    // 30 degrees about +Y: +X goes to (cos 30, 0, -sin 30), the normal +Z to (sin 30, 0, cos 30).
-    EXPECT_TRUE(near(scaler->getGrabberPosition(), onCircle(30, xAxis, -zAxis), 1e-4f));
-    EXPECT_TRUE(near(ring->getDirection(), onCircle(30, zAxis, xAxis), 1e-4f));
-    EXPECT_TRUE(near(circle->getZDirection(), onCircle(30, zAxis, xAxis), 1e-4f));
-    EXPECT_TRUE(circleThroughGrabber(scaler));
-    EXPECT_EQ(ring->getScale(), 1.0f);
-}
-
 } // namespace

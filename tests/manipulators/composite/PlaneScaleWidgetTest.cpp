@@ -92,14 +92,4 @@ TEST_F(PlaneScaleWidgetTest, GrabberDragsResizeAboutAFixedCentreOrCarryTheCircle
     }
 }
 
-TEST_F(PlaneScaleWidgetTest, SilencedWidgetStillResizes)
-{
-    scaler->setSilenced(true);
-    dragThrough({1.1f, 0, 0}, {{1.2f, 0, 0}, {1.3f, 0, 0}, {1.6f, 0, 0}});
-    EXPECT_TRUE(log.lines().isEmpty());
-    // The grabber went 0.5 out along X from (1, 0, 0); the centre stayed at the origin.
-    EXPECT_NEAR(circle->getRadius(), 1.5f, 1e-4f);
-    expectCircleThroughGrabber("silenced");
-}
-
 } // namespace
