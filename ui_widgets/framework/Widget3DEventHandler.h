@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 namespace Kairn::Graphics {
@@ -90,6 +91,12 @@ public:
     IWidget3D* getHoveredWidget() const;
 
 private:
+    friend class IWidget3D;
+    // Registration from the widget's constructor: a widget under construction is in no group and
+    // holds no widgets yet, so the containment checks of addWidget3D, which visit every
+    // registered widget, are not needed.
+    void addConstructedWidget3D(IWidget3D* widget);
+
     IWidget3D* widgetUnderMouse(Widget3DMouseEvent* event);
     void enumerateAllExcept(std::function<void(IWidget3D*)> fn, IWidget3D* except);
     // Starts handling `event`: its record becomes the current one and the widget under it is picked.
@@ -108,6 +115,8 @@ private:
     QPointer<QWidget> view;
     Kairn::Graphics::Viewport* viewport;
     std::vector<IWidget3D*> widgets;
+    // The same widgets, for membership tests in constant time: hosts register thousands.
+    std::unordered_set<const IWidget3D*> registeredWidgets;
     IWidget3D* activeWidget = nullptr;
     IWidget3D* hoveredWidget = nullptr;
     QCursor savedCursor;
