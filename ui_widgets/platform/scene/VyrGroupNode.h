@@ -50,6 +50,8 @@ public:
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
     void enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const override;
+    int subNodeCount() const override;
+    VyrGraphicsNode* subNodeAt(int index) const override;
 
 protected:
     VyrGroupNode();
