@@ -62,6 +62,7 @@ bool PointSelectionTool::pickNearest(const Lumo::vec2<float>& screenPoint, Kairn
         PickContext& context;
         SceneItemType type = 0;
         float nearest = INFINITY;
+        PickHit onlyHit;
 
         Collect(const PointSelectionTool& t, const Kairn::Objects::Ray3<float>& r, PickContext& c)
             : tool(t), ray(r), context(c)
@@ -76,6 +77,7 @@ bool PointSelectionTool::pickNearest(const Lumo::vec2<float>& screenPoint, Kairn
             if (node->pickRay(ray, context, own)) {
                 tool.m_candidates.push_back({type, order, node});
                 nearest = std::min(nearest, own.distance);
+                onlyHit = own;
             }
             return cutOff();
         }
@@ -99,7 +101,12 @@ bool PointSelectionTool::pickNearest(const Lumo::vec2<float>& screenPoint, Kairn
     }
 
     // The exact pick over the nodes that were hit, in the scene's order, exactly as a pick over
-    // every node would go: which of two hits at one depth wins depends on that order.
+    // every node would go: which of two hits at one depth wins depends on that order. A single
+    // node that was hit gave that answer already.
+    if (m_candidates.size() == 1) {
+        hit = collect.onlyHit;
+        return true;
+    }
     std::sort(m_candidates.begin(), m_candidates.end(), [](const Candidate& a, const Candidate& b) {
         return a.type != b.type ? a.type < b.type : a.order < b.order;
     });

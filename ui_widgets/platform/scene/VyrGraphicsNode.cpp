@@ -717,6 +717,7 @@ bool VyrGraphicsNode::addLocalPickBox(const Kairn::Objects::Box<double>& local, 
         return true;
     PickBox world;
     float leastPixelsPerUnit = INFINITY;
+    const bool measuresPixels = tolerance > 0 && context.camera;
     for (int corner = 0; corner < 8; ++corner) {
         const float3 p{float(corner & 1 ? local.max().x : local.min().x), float(corner & 2 ? local.max().y : local.min().y),
                        float(corner & 4 ? local.max().z : local.min().z)};
@@ -724,7 +725,7 @@ bool VyrGraphicsNode::addLocalPickBox(const Kairn::Objects::Box<double>& local, 
         if (!Lumo::isFinite(q))
             return false;
         world.extend(q);
-        if (context.camera)
+        if (measuresPixels)
             leastPixelsPerUnit = std::min(leastPixelsPerUnit, context.camera->pixelsPerWorldUnitAt(q));
     }
     float margin = 0;

@@ -138,6 +138,11 @@ bool VyrGraphicsNodeWithProxy::pickRay(const Kairn::Objects::Ray3<float>& worldR
     return m_proxy->pickRay(worldRay, context, hit);
 }
 
+bool VyrGraphicsNodeWithProxy::ownPickBounds(const PickContext&, PickBox&, bool&) const
+{
+    return true;
+}
+
 int VyrGraphicsNodeWithProxy::subNodeCount() const
 {
     return 2;

@@ -51,6 +51,8 @@ public:
     VyrGraphicsNode* subNodeAt(int index) const override;
 
 protected:
+    // Only the parts have geometry.
+    bool ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const override;
     VyrGraphicsNodeWithProxy(VyrGraphicsNode* main, VyrGraphicsNode* proxy);
 
 private:

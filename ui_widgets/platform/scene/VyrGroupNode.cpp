@@ -167,6 +167,11 @@ void VyrGroupNode::enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>
     enumerateChildNodes(visit);
 }
 
+bool VyrGroupNode::ownPickBounds(const PickContext&, PickBox&, bool&) const
+{
+    return true;
+}
+
 int VyrGroupNode::subNodeCount() const
 {
     return childCount();

@@ -54,6 +54,8 @@ public:
     VyrGraphicsNode* subNodeAt(int index) const override;
 
 protected:
+    // A group has no geometry of its own; its children bound themselves.
+    bool ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const override;
     VyrGroupNode();
 
 private:
