@@ -78,32 +78,6 @@ protected:
 
 } // namespace
 
-TEST_F(CoordinateGridWidgetTest, DefaultGridLiesInTheXYPlane)
-{
-    CoordinateGridWidget* widget = create();
-    ASSERT_EQ(widget->getGraphicsNodes().size(), 1u);
-    ASSERT_NE(gridOf(widget), nullptr);
-    EXPECT_TRUE(widget->getChildren().empty());
-    EXPECT_EQ(gridOf(widget)->getScene(), h.scene());
-
-    const std::vector<Segment> lines = segmentsOf(widget);
-    ASSERT_EQ(int(lines.size()), expectedChildren);
-    const float half = cells * spacing;
-    // Lines along y at x = -10, -9, ..., 10, each from y = -10 to 10.
-    for (int i = 0; i <= 2 * cells; ++i) {
-        EXPECT_TRUE(MathTest::near(lines[std::size_t(i)].start, {-half + i * spacing, -half, 0}, 1e-4f));
-        EXPECT_TRUE(MathTest::near(lines[std::size_t(i)].end, {-half + i * spacing, half, 0}, 1e-4f));
-    }
-    // Then the y axis, the lines along x from y = 10 down to -10, and the x axis.
-    const std::size_t yAxis = 2 * cells + 1, xAxis = lines.size() - 1;
-    EXPECT_TRUE(MathTest::near(lines[yAxis].start, {0, -axisReach, 0}, 1e-4f));
-    EXPECT_TRUE(MathTest::near(lines[yAxis].end, {0, axisReach, 0}, 1e-4f));
-    EXPECT_TRUE(MathTest::near(lines[yAxis + 1].start, {-half, half, 0}, 1e-4f));
-    EXPECT_TRUE(MathTest::near(lines[xAxis - 1].end, {half, -half, 0}, 1e-4f));
-    EXPECT_TRUE(MathTest::near(lines[xAxis].start, {-axisReach, 0, 0}, 1e-4f));
-    EXPECT_TRUE(MathTest::near(lines[xAxis].end, {axisReach, 0, 0}, 1e-4f));
-}
-
 TEST_F(CoordinateGridWidgetTest, NewCoordinateSystemReusesTheGridWithNormalisedAxes)
 {
     CoordinateGridWidget* widget = create();

@@ -1,5 +1,6 @@
 #include "tests/platform/math/MathExpect.h"
 #include "tests/support/WidgetFixture.h"
+#include "ui_widgets/annotation/DialogWidget.h"
 #include "ui_widgets/annotation/DimensionBoundingBoxWidget.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/nodes/VyrHollowPlaneNode.h"
@@ -198,4 +199,29 @@ TEST_F(DimensionBoundingBoxWidgetTest, PressIsNotCapturedButHoverFollowsTheMouse
     const float3 expected = h.pointOnViewPlane(mouse, origin);
     EXPECT_TRUE(MathTest::near(widget->getPosition(), expected, 1e-3f));
     EXPECT_TRUE(MathTest::near(boxNode()->getPosition(), expected - origin, 1e-3f));
+}
+
+TEST_F(DimensionBoundingBoxWidgetTest, KeepsItsColoursThroughOtherDragsAndItsOwnHover)
+{
+    widget->updateToBox(Box<double>(Vector3<double>(-2, -1, -1), Vector3<double>(2, 1, 1)),
+                        Zel::Common::UNIT_MILLIMETER, 0.5);
+    const Lumo::vec4<float> shownBox = boxNode()->getColor(), shownText = label(0)->getColor();
+    // Every drag in the view ends with a colour reset of all widgets: the box keeps what it showed.
+    std::unique_ptr<DialogWidget> sphere(DialogWidget::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+    sphere->setPosition({0, 3, 0});
+    h.drag({0, 3, 0}, {0.5f, 3, 0}, 2);
+    EXPECT_EQ(boxNode()->getColor(), shownBox);
+    EXPECT_EQ(face(VyrBoxNode::PositiveY)->getColor(), shownBox);
+    EXPECT_EQ(label(0)->getColor(), shownText);
+
+    // With the host's colours: hovering highlights the box, leaving brings the host's colours back.
+    const Color4 boxColor(0.1f, 0.2f, 0.3f, 1.0f), textColor(0.9f, 0.8f, 0.7f, 1.0f);
+    widget->setBoxColor(boxColor);
+    widget->setTextColor(textColor);
+    h.move(label(0)->getPosition());
+    EXPECT_EQ(boxNode()->getColor(), widget->getHighlightColor());
+    h.move({0, 5, 0});
+    EXPECT_EQ(boxNode()->getColor(), Lumo::vec4<float>(boxColor));
+    for (int axis = 0; axis < 3; ++axis)
+        EXPECT_EQ(label(axis)->getColor(), Lumo::vec4<float>(textColor));
 }

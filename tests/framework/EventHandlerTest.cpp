@@ -3,6 +3,7 @@
 #include "tests/support/LiveInstanceCheck.h"
 #include "tests/support/SignalLog.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/platform/scene/VyrScene.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
 
 #include <gtest/gtest.h>
@@ -89,8 +90,20 @@ const Transition transitions[] = {
     {"idle: press rejected by A", [](View& v) { v.a->acceptsPress = false; },
      [](View& v) { return v.h.press(aAt); }, false, {"A.mouseEnter", "A.widgetEntered", "A.mouseDown"}, 'A', '-',
      Qt::PointingHandCursor, [](View& v) { EXPECT_FLOAT_EQ(v.b->ball()->getColor().w, 1.0f); }},
-    {"hover: release without a drag", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.release(aAt); },
-     false, {}, '-', '-', Qt::PointingHandCursor},
+    {"hover: click rejected by A, then leave",
+     [](View& v) {
+         v.a->acceptsPress = false;
+         v.h.move(aAt);
+         v.h.press(aAt);
+     },
+     [](View& v) { return v.h.release(aAt); }, false, {}, 'A', '-', Qt::PointingHandCursor,
+     [](View& v) {
+         // Still hovered: leaving un-highlights A and reports the exit once.
+         v.h.move(empty);
+         EXPECT_EQ(v.log.take(), QStringList({"A.mouseLeave", "A.widgetExited"}));
+         EXPECT_EQ(v.a->getColor(), v.a->getInactiveColor());
+         EXPECT_EQ(v.h.cursorShape(), Qt::ArrowCursor);
+     }},
     {"hover: press over empty space", [](View& v) { v.h.move(aAt); }, [](View& v) { return v.h.press(empty); },
      false, {}, 'A', '-', Qt::PointingHandCursor},
     {"drag: release over the dragged widget",
@@ -150,6 +163,31 @@ const Transition transitions[] = {
          EXPECT_EQ(v.a->getPosition(), (float3{-2, 0, 1}));
          EXPECT_FALSE(v.h.doubleClick(empty));
      }},
+    // The ray through A runs on to (-2.6, 0, -3), where B waits behind A in the overlay layer.
+    {"idle: an overlay hit beats a nearer widget-layer hit",
+     [](View& v) {
+         v.b->setPosition({-2.6f, 0, -3});
+         v.b->ball()->addToScene(v.h.scene(), Kairn::Graphics::SceneItemOverlay);
+     },
+     [](View& v) { return v.h.move(aAt); }, false, {"B.mouseEnter", "B.widgetEntered", "B.mouseMove"}, 'B', '-',
+     Qt::CrossCursor},
+    {"hover: the hovered node is invalidated",
+     [](View& v) {
+         v.h.move(aAt);
+         Velto::UiWidget::IWidget3D::invalidateGraphicsNode(v.a->ball());
+     },
+     [](View& v) { return v.h.move(aAt + float3{0.1f, 0, 0}); }, false, {"A.mouseLeave", "A.widgetExited"}, '-', '-',
+     Qt::ArrowCursor, [](View& v) { EXPECT_EQ(v.a->getGraphicsNodes().size(), 1u); }},
+    {"idle: move onto a node given by setGraphicsNodes",
+     [](View& v) {
+         auto* replacement = Kairn::Graphics::VyrSphereNode::createGraphicsNode();
+         replacement->setRadius(0.5f);
+         replacement->setPosition({0, -2, 0});
+         v.a->setGraphicsNodes({replacement});
+         v.a->addToScene();
+     },
+     [](View& v) { return v.h.move({0, -2, 0}) || v.h.move(aAt); }, false,
+     {"A.mouseEnter", "A.widgetEntered", "A.mouseMove", "A.mouseLeave", "A.widgetExited"}, '-', '-', Qt::ArrowCursor},
     {"non-interactive widget is empty space", [](View& v) { v.a->setInteractive(false); },
      [](View& v) { return v.h.press(aAt) || v.h.doubleClick(aAt); }, false, {}, '-', '-', Qt::ArrowCursor},
 };

@@ -12,6 +12,8 @@
 
 #include <QSignalSpy>
 
+#include <functional>
+
 #include <memory>
 
 using namespace UiwTest;
@@ -200,30 +202,53 @@ TEST_F(WidgetGroupTest, RemovingAChildDestroysItAndKeepsTheOthersInOrder)
     EXPECT_FALSE(h.press(aAt));
 }
 
-TEST_F(WidgetGroupTest, DirectionAndScaleFollowTheGroupRules)
-{
-    auto* c = BallWidget::createWidget3D(h.handler(), {0, 2, 0});
-    g->addWidget(c);
-    // Exactly opposite: pi about direction x (0, 0, 1) = 0, so about direction x (0, 1, 0) =
-    // (-1, 0, 0) through the origin: (0, 2, 0) goes to (0, -2, 0), and every child turns over.
-    g->setDirection({0, 0, -1});
-    EXPECT_TRUE(near(c->getPosition(), {0, -2, 0}, 1e-4f));
-    EXPECT_TRUE(near(c->getDirection(), {0, 0, -1}, 1e-4f));
-    EXPECT_TRUE(near(g->getDirection(), {0, 0, -1}, 1e-4f));
-
-    // Scaling by 2 about the group's position doubles the children's offsets; the second call
-    // with the same scale is a factor of 1.
-    g->setScale(2);
-    g->setScale(2);
-    EXPECT_FLOAT_EQ(g->getScale(), 2.0f);
-    EXPECT_TRUE(near(a->getPosition(), {-4, 0, 0}, 1e-4f));
-    EXPECT_FLOAT_EQ(a->getScale(), 2.0f);
-
-    // A static group does not turn but records the direction.
-    g->setStatic(true);
-    g->setDirection({1, 0, 0});
-    EXPECT_TRUE(near(c->getPosition(), {0, -4, 0}, 1e-4f));
-    EXPECT_TRUE(near(g->getDirection(), {1, 0, 0}, 1e-4f));
-}
-
 } // namespace
+
+// What a host sets on a group reaches every child, as the mouse and the nodes show it.
+TEST(WidgetGroupSettings, ShowVisibilityInteractivityTransparencyAndSilencingReachTheChildren)
+{
+    const float3 aAt{-2, 0, 0}, bAt{2, 0, 0};
+    const struct
+    {
+        const char* name;
+        std::function<void(Widget3DGroup&)> apply;
+        bool shown, hoverable, reports;
+        float alpha;
+    } rows[] = {
+        {"as created", [](Widget3DGroup&) {}, true, true, true, 1.0f},
+        {"show(false)", [](Widget3DGroup& g) { g.show(false); }, false, false, true, 1.0f},
+        {"show(false), show(true)", [](Widget3DGroup& g) { g.show(false); g.show(true); }, true, true, true, 1.0f},
+        {"setVisible(false)", [](Widget3DGroup& g) { g.setVisible(false); }, false, false, true, 1.0f},
+        {"setInteractive(false)", [](Widget3DGroup& g) { g.setInteractive(false); }, true, false, true, 1.0f},
+        {"setTransparency(0.3)", [](Widget3DGroup& g) { g.setTransparency(0.3f); }, true, true, true, 0.3f},
+        {"setSilenced(true)", [](Widget3DGroup& g) { g.setSilenced(true); }, true, true, false, 1.0f},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LiveInstanceCheck live;
+        {
+            InteractionHarness h;
+            SignalLog log;
+            std::unique_ptr<Widget3DGroup> g(Widget3DGroup::createWidget3D(h.handler(), Kairn::Graphics::SceneItemWidget));
+            auto* a = BallWidget::createWidget3D(h.handler(), aAt, &log, "A");
+            auto* b = BallWidget::createWidget3D(h.handler(), bAt, &log, "B");
+            g->addWidget(a);
+            g->addWidget(b);
+            for (auto [object, name] : {std::pair<QObject*, QString>{g.get(), "G"}, {a, "A"}, {b, "B"}})
+                log.watch(object, name);
+            row.apply(*g);
+            for (BallWidget* child : {a, b}) {
+                EXPECT_EQ(child->ball()->isVisible(), row.shown);
+                EXPECT_FLOAT_EQ(child->ball()->getColor().w, row.alpha);
+            }
+            log.clear();
+            h.drag(bAt, bAt + float3{0, 1, 0}, 2);
+            const bool hovered = log.lines().contains("B.mouseEnter");
+            EXPECT_EQ(hovered, row.hoverable);
+            EXPECT_EQ(log.lines().contains("G.widgetSelect"), row.hoverable && row.reports);
+            EXPECT_FALSE(log.lines().contains("B.widgetSelect")) << "children report through the group";
+            EXPECT_NEAR(b->getPosition().y, row.hoverable ? 1.0f : 0.0f, 1e-4f);
+        }
+        EXPECT_TRUE(live.unchanged());
+    }
+}

@@ -115,43 +115,6 @@ TEST_F(WidgetPoseTest, SetDirectionThresholdAndOppositeDirection)
     EXPECT_TRUE(near(w->getDirection(), {0, 0, -1}, 1e-4f));
 }
 
-TEST_F(WidgetPoseTest, SetScaleTwiceScalesOnce)
-{
-    // About the position (2, 0, 0): the offset (1, 0, 0) doubles; the second call is a factor of 1.
-    w->setScale(2);
-    EXPECT_TRUE(near(w->ball(1)->getPosition(), {4, 0, 0}, 1e-4f));
-    EXPECT_FLOAT_EQ(w->getScale(), 2.0f);
-    w->setScale(2);
-    EXPECT_TRUE(near(w->ball(1)->getPosition(), {4, 0, 0}, 1e-4f));
-    EXPECT_FLOAT_EQ(w->getScale(), 2.0f);
-    // Zero has no rescale.
-    w->setScale(0);
-    EXPECT_FLOAT_EQ(w->getScale(), 2.0f);
-}
-
-TEST_F(WidgetPoseTest, TransparencyByFactorIsClampedToZeroToOne)
-{
-    struct Row
-    {
-        float alpha, factor, expected;
-    };
-    const Row rows[] = {
-        {1.0f, 0.2f, 0.2f},   // the fade of a drag
-        {0.7f, 0.2f, 0.14f},  // 0.7 * 0.2
-        {0.7f, 5.0f, 1.0f},   // 3.5 clamped
-        {0.7f, -1.0f, 0.0f},  // negative clamped
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.factor);
-        w->setColor({0.1f, 0.2f, 0.3f, row.alpha});
-        w->updateTransparencyByFactor(row.factor);
-        EXPECT_FLOAT_EQ(w->ball(0)->getColor().w, row.expected);
-        EXPECT_FLOAT_EQ(w->ball(1)->getColor().w, row.expected);
-    }
-    w->setTransparency(0.5f);
-    EXPECT_EQ(w->getColor(), (Lumo::vec4<float>{0.1f, 0.2f, 0.3f, 0.5f}));
-}
-
 // Queued string-based connections need the argument types registered by name before the first
 // connect; run alone, this test sees only what the libraries registered at start-up.
 TEST_F(WidgetPoseTest, FollowerMovesThroughAQueuedStringConnectionUnlessSilenced)

@@ -80,9 +80,10 @@ protected:
     std::vector<VyrGraphicsNode*> nodes;
 };
 
-TEST_F(SceneRendererTest, OverlayIsOnTopOfWidgetsWhichAreOnTopOfTheModel)
+TEST_F(SceneRendererTest, WidgetsBehindTheModelShowFadedAndTheOverlayIsOnTop)
 {
-    // The model's sphere is nearest to the eye, the overlay's farthest: layers, not depth, decide.
+    // The model's sphere is nearest to the eye, the overlay's farthest: layers, not depth, decide
+    // what is on top, and depth whether a widget is faded.
     auto* model = add<VyrSphereNode>(SceneItemModel, {1, 0, 0, 1});
     model->setPosition({0, 0, 3});
     auto* widget = add<VyrSphereNode>(SceneItemWidget, {0, 1, 0, 1});
@@ -90,13 +91,19 @@ TEST_F(SceneRendererTest, OverlayIsOnTopOfWidgetsWhichAreOnTopOfTheModel)
     auto* overlay = add<VyrSphereNode>(SceneItemOverlay, {0, 0, 1, 1});
     overlay->setRadius(0.2f);
     overlay->setPosition({0, 0, -2});
+    // In front of the model's near side (z = 4), over its disc on screen.
+    auto* inFront = add<VyrSphereNode>(SceneItemWidget, {0, 1, 0, 1});
+    inFront->setRadius(0.2f);
+    inFront->setPosition({-0.5f, 0, 4.5f});
 
     const QImage frame = view.grabFramebuffer();
     const QPointF centre = projected({0, 0, 0});
     EXPECT_TRUE(near(pixelAt(frame, centre), Qt::blue));
     // 0.35 units off centre: outside the overlay's projected radius (0.2 at depth 12 is smaller
-    // still), inside the widget's 0.5 at depth 10.
-    EXPECT_TRUE(near(pixelAt(frame, centre + QPointF(0.35 * pixelsPerUnitAtOrigin(), 0)), Qt::green));
+    // still), inside the widget's 0.5 at depth 10, behind the model: green at 35 % over red.
+    EXPECT_TRUE(near(pixelAt(frame, centre + QPointF(0.35 * pixelsPerUnitAtOrigin(), 0)),
+                     QColor::fromRgbF(0.65f, 0.35f, 0.0f), 2));
+    EXPECT_TRUE(near(pixelAt(frame, projected({-0.5f, 0, 4.5f})), Qt::green));
     // 0.7 units off centre at the origin's depth lies within the model sphere (radius 1, nearer).
     EXPECT_TRUE(near(pixelAt(frame, centre + QPointF(0.7 * pixelsPerUnitAtOrigin(), 0)), Qt::red));
 }
@@ -162,7 +169,8 @@ TEST_F(SceneRendererTest, UnchangedNodesAreNotTessellatedAgain)
 
 TEST_F(SceneRendererTest, ScreenTextIsDrawnInPixelsBelowAndRightOfItsProjectedOrigin)
 {
-    auto* label = add<VyrText2dNode>(SceneItemOverlay, {1, 1, 0, 1});
+    // No ink: the box shows its background alone.
+    auto* label = add<VyrText2dNode>(SceneItemOverlay, {1, 1, 0, 0});
     label->setText(L"MMMM");
     label->setFontSize(20.0f);
     label->setBackgroundColor({1, 1, 0, 1});
@@ -172,11 +180,16 @@ TEST_F(SceneRendererTest, ScreenTextIsDrawnInPixelsBelowAndRightOfItsProjectedOr
 
     const QImage frame = view.grabFramebuffer();
     const QPointF corner = projected({-1, 1, 0});
-    // Text and background share a colour, so the whole box is yellow.
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(box.width() / 2, box.height() / 2)), Qt::yellow));
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(box.width() - 2, box.height() - 2)), Qt::yellow));
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(-3, box.height() / 2)), Qt::black));
     EXPECT_TRUE(near(pixelAt(frame, corner + QPointF(box.width() / 2, -3)), Qt::black));
+
+    // Yellow ink on yellow does not read: the renderer lays it on its dark plate (85 % of
+    // (0.07, 0.08, 0.1) over black) instead.
+    label->setColor({1, 1, 0, 1});
+    const QColor plate = QColor::fromRgbF(0.85f * 0.07f, 0.85f * 0.08f, 0.85f * 0.1f);
+    EXPECT_TRUE(near(pixelAt(view.grabFramebuffer(), corner + QPointF(box.width() - 2, box.height() - 2)), plate));
 }
 
 TEST_F(SceneRendererTest, ScreenSpaceBillboardAndConstantScreenSizeAreDrawnWherePicksHit)

@@ -17,6 +17,7 @@
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
 #include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNode.h"
+#include "ui_widgets/platform/scene/VyrMeshNode.h"
 #include "ui_widgets/tracking/SurveyPointWidget.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -58,6 +60,8 @@ protected:
         window.resetCamera();
         widget = show<FreeMoveHandleWidget>(QStringLiteral("FreeMoveHandleWidget"));
         ASSERT_NE(widget, nullptr);
+        // Halfway to the eye, in front of the model, where it is drawn at full strength.
+        widget->setPosition(0.5f * (window.model().center() + window.sceneView()->camera().eye()));
         // Unlit, the ball shows its colour exactly.
         for (Kairn::Graphics::VyrGraphicsNode* node : widget->getGraphicsNodes())
             node->participateInLighting(false);
@@ -263,6 +267,8 @@ TEST_F(ViewerWindowTest, ClicksOnTheModelPlaceNumberedSurveyPointsOnItsSurfaceUn
         const auto target = finder.findBareSurface({x, 240});
         ASSERT_TRUE(target);
         ASSERT_TRUE(pickSurface(*target, surfacePoint, normal));
+        // The navigation drag above may have ended over the centre point: it stays hovered until here.
+        send(QEvent::MouseMove, *target, Qt::NoButton, Qt::NoButton);
         const int logLines = window.logLineCount();
         click(*target);
 
@@ -293,3 +299,28 @@ TEST_F(ViewerWindowTest, ClicksOnTheModelPlaceNumberedSurveyPointsOnItsSurfaceUn
 }
 
 } // namespace
+
+TEST_F(ViewerWindowTest, ObjModelsOpenUprightForTheChosenUpAxisAndFramed)
+{
+    // One triangle 4 units tall along the file's Y and 1 wide along its X.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.obj"));
+    ASSERT_TRUE(file.open());
+    file.write("v 0 0 0\nv 1 0 0\nv 0 4 0\nf 1 2 3\n");
+    file.close();
+    struct Row
+    {
+        Viewer::ModelController::UpAxis axis;
+        double heightAlongZ, depthAlongY;
+    };
+    // Y-up: the file's Y becomes the view's Z. Z-up: the file is shown as it is.
+    using UpAxis = Viewer::ModelController::UpAxis;
+    for (const Row& row : {Row{UpAxis::Y, 4.0, 0.0}, Row{UpAxis::Z, 0.0, 4.0}}) {
+        window.model().setUpAxis(row.axis);
+        ASSERT_TRUE(window.openModel(file.fileName(), true));
+        const auto bounds = window.model().node()->getPosedBounds();
+        EXPECT_NEAR(bounds.zLength(), row.heightAlongZ, 1e-5);
+        EXPECT_NEAR(bounds.yLength(), row.depthAlongY, 1e-5);
+        // Framed: the model's centre is in the middle of the view.
+        EXPECT_LT(QLineF(projected(window.model().center()), QPointF(320, 240)).length(), 1.0);
+    }
+}

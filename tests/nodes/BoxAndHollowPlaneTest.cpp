@@ -25,19 +25,6 @@ using BoxNodeTest = NodeCountCheck;
 
 } // namespace
 
-TEST_F(HollowPlaneNodeTest, IsAClosedUnitSquareFrame)
-{
-    AutoPtr<VyrHollowPlaneNode> plane(VyrHollowPlaneNode::createGraphicsNode());
-    const Lumo::Objects::Polyline<float>& outline = plane->getMathModel();
-    ASSERT_EQ(outline.pointCount(), 4);
-    EXPECT_TRUE(outline.isClosed());
-    EXPECT_EQ(outline.point(0), (Lumo::float3{-0.5f, -0.5f, 0}));
-    EXPECT_EQ(outline.point(2), (Lumo::float3{0.5f, 0.5f, 0}));
-    EXPECT_EQ(plane->getColor(), widgetBlue());
-    EXPECT_EQ(plane->getUntransformedZDirection(), (Lumo::float3{0, 0, 1}));
-    EXPECT_FLOAT_EQ(plane->getUntransformedXLength(), 1.0f);
-}
-
 TEST_F(HollowPlaneNodeTest, ReadsItsFrameFromTheCorners)
 {
     AutoPtr<VyrHollowPlaneNode> plane(VyrHollowPlaneNode::createGraphicsNode());
@@ -73,33 +60,6 @@ TEST_F(HollowPlaneNodeTest, DegenerateOutlinesStillAnswer)
     EXPECT_EQ(plane->getUntransformedXDirection(), (Lumo::float3{}));
     EXPECT_EQ(plane->getUntransformedZDirection(), (Lumo::float3{}));
     EXPECT_FLOAT_EQ(plane->getUntransformedYLength(), 0.0f);
-}
-
-TEST_F(BoxNodeTest, IsSixOutwardFacingUnfilledFaces)
-{
-    const int facesAtStart = VyrHollowPlaneNode::NetObjectCount();
-    AutoPtr<VyrBoxNode> box(VyrBoxNode::createGraphicsNode());
-    EXPECT_EQ(VyrHollowPlaneNode::NetObjectCount(), facesAtStart + 6);
-
-    const std::vector<VyrHollowPlaneNode*> faces = facesOf(box.get());
-    ASSERT_EQ(faces.size(), 6u);
-    const Lumo::float3 normals[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        ASSERT_NE(faces[i], nullptr);
-        // Each face lies on the cube [-0.5, 0.5]^3 at its normal's side and faces outward.
-        EXPECT_TRUE(near(faces[i]->getPosition(), normals[i] * 0.5f));
-        EXPECT_TRUE(near(faces[i]->getZDirection(), normals[i]));
-        EXPECT_NEAR(faces[i]->getXLength(), 1.0f, 1e-5f);
-        EXPECT_NEAR(faces[i]->getYLength(), 1.0f, 1e-5f);
-        EXPECT_FALSE(faces[i]->isFillable());
-        EXPECT_FALSE(faces[i]->isParticipatingInLighting());
-        EXPECT_EQ(faces[i]->getColor(), widgetBlue());
-    }
-    // The outline of the whole cube: a unit extent along each axis.
-    EXPECT_NEAR(box->getXLength(), 1.0f, 1e-5f);
-    EXPECT_NEAR(box->getYLength(), 1.0f, 1e-5f);
-    EXPECT_NEAR(box->getZLength(), 1.0f, 1e-5f);
 }
 
 TEST_F(BoxNodeTest, FillsAndColoursOneFace)

@@ -35,29 +35,6 @@ using GridPlaneNodeTest = NodeCountCheck;
 
 } // namespace
 
-TEST_F(GridPlaneNodeTest, DefaultGridIsTwentyCellsOfOneTenth)
-{
-    AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
-    const std::vector<Segment> lines = segmentsOf(grid.get());
-    // N = 10: 21 lines along Y, the Y axis, 21 lines along X, the X axis.
-    ASSERT_EQ(lines.size(), 44u);
-    EXPECT_EQ(grid->childCount(), 44);
-
-    // Lines along Y run from y = -N s = -1 to +1, at x = -1, -0.9, ..., 1.
-    EXPECT_TRUE(near(lines[0].start, {-1, -1, 0}, 1e-4f));
-    EXPECT_TRUE(near(lines[0].end, {-1, 1, 0}, 1e-4f));
-    EXPECT_TRUE(near(lines[20].start, {1, -1, 0}, 1e-4f));
-    // Axis along Y: L = max(N s, 2 |Y|) = max(1, 2) = 2, 4 L long, centred on the origin.
-    EXPECT_TRUE(near(lines[21].start, {0, -4, 0}, 1e-4f));
-    EXPECT_TRUE(near(lines[21].end, {0, 4, 0}, 1e-4f));
-    // Lines along X come in descending y, from +1 down to -1.
-    EXPECT_TRUE(near(lines[22].start, {-1, 1, 0}, 1e-4f));
-    EXPECT_TRUE(near(lines[22].end, {1, 1, 0}, 1e-4f));
-    EXPECT_TRUE(near(lines[42].start, {-1, -1, 0}, 1e-4f));
-    EXPECT_TRUE(near(lines[43].start, {-4, 0, 0}, 1e-4f));
-    EXPECT_TRUE(near(lines[43].end, {4, 0, 0}, 1e-4f));
-}
-
 TEST_F(GridPlaneNodeTest, NormalisesGridDirectionsButScalesAxesWithThem)
 {
     AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
@@ -78,19 +55,6 @@ TEST_F(GridPlaneNodeTest, NormalisesGridDirectionsButScalesAxesWithThem)
     const Segment xAxis = lines[11];
     EXPECT_TRUE(near(xAxis.start, origin + Lumo::float3{-12, 0, 0}, 1e-4f));
     EXPECT_TRUE(near(xAxis.end, origin + Lumo::float3{12, 0, 0}, 1e-4f));
-}
-
-TEST_F(GridPlaneNodeTest, ZeroCellsLeaveOnlyPointsAndAxes)
-{
-    AutoPtr<VyrGridPlaneNode> grid(VyrGridPlaneNode::createGraphicsNode());
-    grid->configureGrid({0, 0, 0}, {0.5f, 0, 0}, {0, 2, 0}, 1.0f, 0);
-    const std::vector<Segment> lines = segmentsOf(grid.get());
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].start, lines[0].end);
-    EXPECT_EQ(lines[2].start, lines[2].end);
-    // With no cells L = 2 |direction|: the axes are 8 |Y| = 16 and 8 |X| = 4 long.
-    EXPECT_NEAR(Lumo::length(lines[1].end - lines[1].start), 16.0f, 1e-4f);
-    EXPECT_NEAR(Lumo::length(lines[3].end - lines[3].start), 4.0f, 1e-4f);
 }
 
 TEST_F(GridPlaneNodeTest, RegeneratingKeepsColourAndReleasesOldLines)

@@ -123,6 +123,15 @@ bool InteractionHarness::doubleClick(const Lumo::float3& world, Qt::MouseButton 
     return doubleClickAt(screenPoint(world), button, modifiers);
 }
 
+bool InteractionHarness::doubleClickInQtOrder(const Lumo::float3& world, Qt::MouseButton button)
+{
+    press(world, button);
+    release(world, button);
+    const bool consumed = doubleClick(world, button);
+    release(world, button);
+    return consumed;
+}
+
 bool InteractionHarness::pressAt(const QPointF& screen, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     m_buttons |= button;
@@ -163,11 +172,6 @@ std::vector<bool> InteractionHarness::moveAlong(const Lumo::float3& from, const 
     for (int i = 1; i <= steps; ++i)
         moves.push_back(moveAt(i == steps ? end : start + (end - start) * (double(i) / steps), modifiers));
     return moves;
-}
-
-Qt::MouseButtons InteractionHarness::buttonsHeld() const
-{
-    return m_buttons;
 }
 
 const std::vector<HandlerResult>& InteractionHarness::results() const

@@ -67,6 +67,9 @@ public:
     // A single MouseButtonDblClick event (the press and release around it are not sent).
     bool doubleClick(const Lumo::float3& world, Qt::MouseButton button = Qt::LeftButton,
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A double click as Qt delivers it: press, release, double-click (in place of the second
+    // press), release. Returns whether the double-click was consumed.
+    bool doubleClickInQtOrder(const Lumo::float3& world, Qt::MouseButton button = Qt::LeftButton);
 
     bool pressAt(const QPointF& screen, Qt::MouseButton button = Qt::LeftButton,
                  Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -84,7 +87,6 @@ public:
     std::vector<bool> moveAlong(const Lumo::float3& from, const Lumo::float3& to, int steps,
                                 Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-    Qt::MouseButtons buttonsHeld() const;
     const std::vector<HandlerResult>& results() const;
 
     QCursor viewCursor() const;

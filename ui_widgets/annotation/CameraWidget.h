@@ -33,6 +33,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
+    // Fires at the release of a left click on the marker (the widget is never dragged);
+    // `event` is the release, in view pixels. A host typically moves its camera there.
     void cameraClicked(const QMouseEvent& event);
 
 protected:

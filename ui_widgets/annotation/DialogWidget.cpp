@@ -1,6 +1,7 @@
 #include "ui_widgets/annotation/DialogWidget.h"
 
 #include "ui_widgets/annotation/WidgetDialog.h"
+#include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
 
@@ -70,7 +71,10 @@ Lumo::Objects::ADevMatrix DialogWidget::mouseDoubleClick(const Widget3DMouseEven
 {
     if (!dialog || !event.buttons().testFlag(Qt::LeftButton))
         return Lumo::Objects::ADevMatrix::Identity();
-    dialog->move(event.pos());
+    // A top-level dialog is placed in screen coordinates: the view position of the mouse is
+    // mapped to them, so that the form opens at the mouse wherever the view is.
+    QWidget* view = eventHandler ? eventHandler->GetView() : nullptr;
+    dialog->move(view ? view->mapToGlobal(event.pos()) : event.globalPosition().toPoint());
     // The modal loop runs other events: the host may destroy this widget before it returns.
     const QPointer<DialogWidget> self(this);
     dialog->exec();

@@ -56,7 +56,10 @@ public:
     virtual QString getField(const QString& label);
 
 signals:
+    // Fires when the host sets a field with setField: `label` names the field and `field` is
+    // the value it now shows.
     void widgetFieldChanged(QString label, QString field);
+    // Fires after the dialog that a left double click opened has closed again.
     void widgetDialogOpened();
 
 private:

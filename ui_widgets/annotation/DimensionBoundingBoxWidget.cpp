@@ -71,6 +71,11 @@ void DimensionBoundingBoxWidget::init()
         dimensionTexts[std::size_t(axis)] = text;
         addGraphicsNode(text);
     }
+    // Until the host sets its own, the colours that resetColor restores (at the end of any drag
+    // in the view, and when the mouse leaves the box) are the ones the nodes show now, not black.
+    boxColor = boxNode->getColor();
+    fillColor = boxColor;
+    dimensionTextColor = dimensionTexts[0]->getColor();
 }
 
 bool DimensionBoundingBoxWidget::mouseDown(const Widget3DMouseEvent&)
@@ -81,6 +86,13 @@ bool DimensionBoundingBoxWidget::mouseDown(const Widget3DMouseEvent&)
 Lumo::Objects::ADevMatrix DimensionBoundingBoxWidget::mouseUp(const Widget3DMouseEvent&)
 {
     return Lumo::Objects::ADevMatrix::Identity();
+}
+
+bool DimensionBoundingBoxWidget::mouseLeave(const Widget3DMouseEvent&)
+{
+    // The host's colours come back after a hover, not the inactive widget blue of the base.
+    resetColor();
+    return false;
 }
 
 void DimensionBoundingBoxWidget::resetColor()

@@ -36,8 +36,11 @@ protected:
 public:
     bool mouseDown(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) override;
+    // Restores the colours of resetColor.
+    bool mouseLeave(const Widget3DMouseEvent& event) override;
     // Box colour on the outline, text colour on the labels, and the selected face filled (or
-    // not) with the box colour.
+    // not) with the box colour. Until the host sets them, these are the colours the nodes had
+    // when the widget was built.
     void resetColor() override;
 
     // Fits the outline to `box` (in millimetres), writes its lengths converted to `unit` (an

@@ -120,6 +120,11 @@ ADevMatrix IWidget3D::mouseDoubleClick(const Widget3DMouseEvent&)
     return {};
 }
 
+bool IWidget3D::startsDragOnDoubleClick(const Widget3DMouseEvent&) const
+{
+    return false;
+}
+
 ADevMatrix IWidget3D::stepAbout(const ADevMatrix& matrix, const Lumo::float3& center)
 {
     return ADevMatrix::Multiply(ADevMatrix::Multiply(ADevMatrix::Translation(-center), matrix),

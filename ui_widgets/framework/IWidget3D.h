@@ -73,6 +73,10 @@ public:
     virtual Lumo::Objects::ADevMatrix mouseMove(const Widget3DMouseEvent& event);
     virtual Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) = 0;
     virtual Lumo::Objects::ADevMatrix mouseDoubleClick(const Widget3DMouseEvent& event);
+    // Qt sends a double-click in place of the second press of a click. True when this one starts
+    // a drag as that press would: the handler then gives it to mouseDown before mouseDoubleClick.
+    // The default is false.
+    virtual bool startsDragOnDoubleClick(const Widget3DMouseEvent& event) const;
 
     // The one place where the pose and the nodes move. With `aboutPosition` the step acts about
     // the widget's own position instead of the world origin. Static widgets ignore it, and so
@@ -172,10 +176,17 @@ public:
     void emitWidgetExited(const QMouseEvent& event);
 
 signals:
+    // Fires after the event handler applied a drag step to the widget: `matrix` is that step,
+    // in world coordinates (row-vector convention), already applied to the widget itself.
     void widgetTransform(const Lumo::Objects::ADevMatrix& matrix);
+    // Fires when the widget accepts a press and a drag begins; `event` is the press.
     void widgetSelect(const QMouseEvent& event);
+    // Fires when the drag ends: `event` is the release, or the last mouse event when the drag
+    // was cut short (the widget unregistered or destroyed mid-drag).
     void widgetDeselect(const QMouseEvent& event);
+    // Fires when the mouse comes over one of the widget's handles; `event` is that move or press.
     void widgetEntered(const QMouseEvent& event);
+    // Fires when the mouse leaves the widget's handle it had entered; `event` is that move.
     void widgetExited(const QMouseEvent& event);
 
 protected:

@@ -135,7 +135,13 @@ bool Widget3DEventHandler::mousePress(QMouseEvent* event)
 {
     if (!event)
         return false;
-    const QPointer<IWidget3D> under = beginEvent(event);
+    const bool consumed = pressWidget(beginEvent(event), *event);
+    endEvent();
+    return consumed;
+}
+
+bool Widget3DEventHandler::pressWidget(const QPointer<IWidget3D>& under, const QMouseEvent& event)
+{
     const Widget3DMouseEvent& ev = *currentEvent;
     bool consumed = false;
     if (under) {
@@ -153,14 +159,13 @@ bool Widget3DEventHandler::mousePress(QMouseEvent* event)
             activeWidget = under;
             enumerateAllExcept([](IWidget3D* w) { w->updateTransparencyByFactor(FadeFactor); },
                                IWidget3D::getWidgetFromGraphicsNode(ev.graphicsNode));
-            under->emitWidgetSelect(*event);
+            under->emitWidgetSelect(event);
             if (under) {
                 under->setLastMouseEvent(ev);
                 showCursor(under->getActiveCursor());
             }
         }
     }
-    endEvent();
     return consumed;
 }
 
@@ -208,12 +213,15 @@ bool Widget3DEventHandler::mouseRelease(QMouseEvent* event)
         return false;
     const QPointer<IWidget3D> under = beginEvent(event);
     const Widget3DMouseEvent& ev = *currentEvent;
-    hoveredWidget = nullptr;
     // Taken out of the handler first: a widget destroyed by a slot during the release is then
     // not ended a second time by removeWidget3D.
     const QPointer<IWidget3D> released = std::exchange(activeWidget, nullptr);
     const bool consumed = released != nullptr;
+    // Only a release that ends a drag forgets the hovered widget. After a click that no widget
+    // took (a camera marker, a dimensioned box) the widget stays hovered, so that leaving it
+    // later un-highlights it and emits widgetExited once.
     if (released) {
+        hoveredWidget = nullptr;
         refreshLastEvent();
         const ADevMatrix step = released->mouseUp(*lastMouseEvent);
         enumerateAllExcept([](IWidget3D* w) { w->resetColor(); }, nullptr);
@@ -242,11 +250,20 @@ bool Widget3DEventHandler::mouseDoubleClick(QMouseEvent* event)
 {
     if (!event)
         return false;
-    IWidget3D* under = beginEvent(event);
-    if (under)
-        applyStep(under, under->mouseDoubleClick(*currentEvent));
+    const QPointer<IWidget3D> under = beginEvent(event);
+    // Qt sends press, release, double-click, release: the double-click takes the place of the
+    // second press. A widget that drags from it (a ring's ratchet) gets that press first, so its
+    // double-click finds a drag under way and the last release ends the drag as any release.
+    const bool overWidget = under != nullptr;
+    if (under && !activeWidget && under->startsDragOnDoubleClick(*currentEvent))
+        pressWidget(under, *event);
+    if (under) {
+        const ADevMatrix step = under->mouseDoubleClick(*currentEvent);
+        if (under)
+            applyStep(under, step);
+    }
     endEvent();
-    return under != nullptr;
+    return overWidget;
 }
 
 Kairn::Graphics::VyrScene* Widget3DEventHandler::GetScene() const

@@ -44,8 +44,10 @@ struct Widget3DMouseEvent;
 //     is; no hover changes until the release.
 //   release while dragging: A->mouseUp, all colours reset, widgetDeselect; away from A also
 //     widgetExited and the cursor restored. The handler is then Idle (or hovers the widget under
-//     the release without entering it).
-//   double-click over U: U->mouseDoubleClick, its step applied.
+//     the release without entering it). A release that ends no drag changes nothing: the
+//     hovered widget stays hovered.
+//   double-click over U: U->mouseDoubleClick, its step applied. When nothing is dragged and U
+//     starts a drag from a double-click, the double-click first acts as the press it replaces.
 //   a widget unregistered or destroyed while dragged ends the drag with widgetDeselect and
 //     widgetExited and restores the cursor; while hovered it is forgotten without a signal and
 //     the cursor is restored.
@@ -98,6 +100,8 @@ private:
     void addConstructedWidget3D(IWidget3D* widget);
 
     IWidget3D* widgetUnderMouse(Widget3DMouseEvent* event);
+    // The press of the current record on `under` (may be null); returns whether a drag started.
+    bool pressWidget(const QPointer<IWidget3D>& under, const QMouseEvent& event);
     void enumerateAllExcept(std::function<void(IWidget3D*)> fn, IWidget3D* except);
     // Starts handling `event`: its record becomes the current one and the widget under it is picked.
     IWidget3D* beginEvent(const QMouseEvent* event);

@@ -151,6 +151,12 @@ ADevMatrix Widget3DGroup::mouseDoubleClick(const Widget3DMouseEvent& event)
     return target ? target->mouseDoubleClick(event) : ADevMatrix();
 }
 
+bool Widget3DGroup::startsDragOnDoubleClick(const Widget3DMouseEvent& event) const
+{
+    IWidget3D* target = targetOf(&event);
+    return target && target->startsDragOnDoubleClick(event);
+}
+
 void Widget3DGroup::transformBy(const ADevMatrix& matrix, bool aboutPosition)
 {
     if (matrix.IsIdentity() || !matrix.isFinite() || isStatic)

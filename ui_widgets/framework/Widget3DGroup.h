@@ -48,6 +48,7 @@ public:
     Lumo::Objects::ADevMatrix mouseMove(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseDoubleClick(const Widget3DMouseEvent& event) override;
+    bool startsDragOnDoubleClick(const Widget3DMouseEvent& event) const override;
     void transformBy(const Lumo::Objects::ADevMatrix& matrix, bool aboutPosition) override;
     void translateBy(const Lumo::float3& translation) override;
     void rotateBy(float radians, const Lumo::Objects::XLine<float>& line) override;

@@ -336,10 +336,14 @@ ADevMatrix AxisRotateWidget::mouseUp(const Widget3DMouseEvent& event)
     return mouseMove(event);
 }
 
+bool AxisRotateWidget::startsDragOnDoubleClick(const Widget3DMouseEvent& event) const
+{
+    return (event.buttons() & Qt::LeftButton) && event.graphicsNode && event.graphicsNode == ratchet.get();
+}
+
 ADevMatrix AxisRotateWidget::mouseDoubleClick(const Widget3DMouseEvent& event)
 {
-    if (!mouseDownEvent || !(event.buttons() & Qt::LeftButton) || !event.graphicsNode
-        || event.graphicsNode != ratchet.get())
+    if (!mouseDownEvent || !startsDragOnDoubleClick(event))
         return {};
     const float quarterTurn = float(radiansPerDegree * 90.0);
     if (!silenced)

@@ -68,11 +68,16 @@ public:
     bool mouseDown(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseMove(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) override;
+    // During a ratchet drag: a quarter turn about the widget direction.
     Lumo::Objects::ADevMatrix mouseDoubleClick(const Widget3DMouseEvent& event) override;
+    // A left double-click on the ratchet: it starts the ratchet drag that the quarter turn needs.
+    bool startsDragOnDoubleClick(const Widget3DMouseEvent& event) const override;
     // The ring is drawn at 40 % opacity, the ratchet opaque.
     void setColor(const Lumo::vec4<float>& color) override;
 
 signals:
+    // Fires on each drag step that turns the ring: a non-negative angle in radians about
+    // `rotationLine` (through the widget's position; its direction gives the sense).
     void widgetSingleAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

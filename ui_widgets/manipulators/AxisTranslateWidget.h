@@ -39,6 +39,8 @@ public:
                                           const Lumo::Objects::XLine<float>& line, Lumo::float3& point);
 
 signals:
+    // Fires on each drag step: `translation` is the world-space move along the arrow's
+    // axis since the previous step. A host adds it to its object's position.
     void widgetSingleAxisTranslate(const Lumo::float3& translation);
 
 protected:

@@ -21,7 +21,10 @@ public:
     ~DirectionalTranslateFreeRotateWidget() override;
 
 signals:
+    // Fires on each drag step of the trackball: the angle in radians about `rotationLine`.
     void widgetAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
+    // Fires on each drag step of the ring handle: the world-space move along the
+    // widget's direction since the previous step.
     void widgetDirectionalAxisTranslate(const Lumo::float3& translation);
 
 protected:

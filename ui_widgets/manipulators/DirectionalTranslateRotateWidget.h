@@ -21,7 +21,11 @@ public:
     ~DirectionalTranslateRotateWidget() override;
 
 signals:
+    // Fires on each drag step of one of the three rings: the angle in radians about
+    // `rotationLine` (through the widget's position along that ring's axis).
     void widgetAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
+    // Fires on each drag step of the ring handle: the world-space move along the
+    // widget's direction since the previous step.
     void widgetDirectionalAxisTranslate(const Lumo::float3& translation);
 
 protected:

@@ -16,6 +16,8 @@ public:
     static GimbalWidget* createWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type);
 
 signals:
+    // Fires on each drag step of any ring, inner or outer: the angle in radians about
+    // `rotationLine` (through the gimbal's centre along the dragged ring's axis).
     void widgetAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

@@ -50,6 +50,8 @@ public:
     Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) override;
 
 signals:
+    // Fires on each drag step that tilts the ring: a non-negative angle in radians about
+    // `rotationLine`, the ring's tangent at the grabbed point (its direction gives the sense).
     void widgetPlaneRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

@@ -24,6 +24,8 @@ public slots:
     void OnWidgetAxisScale(const Lumo::float3& translation) override;
 
 signals:
+    // Fires on each drag step of the tilt ring: the angle in radians about `rotationLine`,
+    // the ring's tangent at the grabbed point. Grabber drags report widgetScale instead.
     void widgetScalePlaneRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

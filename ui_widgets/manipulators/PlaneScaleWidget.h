@@ -42,6 +42,7 @@ public slots:
     virtual void OnWidgetAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 signals:
+    // Fires on each drag step of the grabber: `radius` is the circle's new radius in world units.
     void widgetScale(float radius);
 
 protected:

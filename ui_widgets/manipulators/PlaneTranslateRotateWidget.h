@@ -24,7 +24,10 @@ public:
     void setFillable(bool fillable);
 
 signals:
+    // Fires on each drag step of the normal handle: the world-space move along the plane's
+    // normal since the previous step.
     void widgetAxisTranslate(const Lumo::float3& translation);
+    // Fires on each drag step of the ring: the tilt angle in radians about `rotationLine`.
     void widgetAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

@@ -34,9 +34,11 @@ ScaleWidget* ScaleWidget::createWidget3D(Widget3DEventHandler* handler, Kairn::G
 
 void ScaleWidget::init()
 {
+    // The handle is built about the widget's own position before the widget moves to (0, 0, 1),
+    // so the double cone sits at getPosition() and the axis runs from the anchor through it.
+    buildDoubleConeHandle(*this);
     setPosition({0, 0, 1});
     anchor = {0, 0, 0};
-    buildDoubleConeHandle(*this);
 }
 
 void ScaleWidget::buildDoubleConeHandle(IWidget3D& widget)

@@ -32,6 +32,8 @@ public slots:
     void OnWidgetTransform(const Lumo::Objects::ADevMatrix& matrix) override;
 
 signals:
+    // Fires on each drag step: the uniform factor `scale` (0 or more) to apply about
+    // `anchor`, relative to the previous step.
     void widgetSingleAxisScale(float scale, const Lumo::float3& anchor);
 
 protected:

@@ -40,6 +40,8 @@ public:
     void setColor(const Lumo::vec4<float>& color) override;
 
 signals:
+    // Fires on each drag step that rolls the sphere: a non-negative angle in radians about
+    // `rotationLine`, through the sphere's centre (its direction gives the sense).
     void widgetSphereRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

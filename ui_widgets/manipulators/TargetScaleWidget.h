@@ -37,6 +37,8 @@ public:
     Kairn::Objects::IVYRNode* getTargetObject() const;
 
 signals:
+    // Fires on each drag step after the widget has rescaled its target object itself; a host
+    // reads the target's new size from the object.
     void widgetScale();
 
 protected:

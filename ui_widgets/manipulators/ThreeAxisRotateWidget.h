@@ -39,6 +39,8 @@ public:
     void unsetReferenceAngles();
 
 signals:
+    // Fires on each drag step of any ring, with that ring's widgetSingleAxisRotate
+    // arguments: the angle in radians about `rotationLine`.
     void widgetThreeAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

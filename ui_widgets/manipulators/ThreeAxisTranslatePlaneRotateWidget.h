@@ -23,7 +23,9 @@ public:
     void setFillable(bool fillable);
 
 signals:
+    // Fires on each drag step of an arrow: its world-space move since the previous step.
     void widgetAxisTranslate(const Lumo::float3& translation);
+    // Fires on each drag step of the tilt ring: the angle in radians about `rotationLine`.
     void widgetAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
 
 protected:

@@ -30,6 +30,8 @@ public:
     AxisTranslateWidget* getAxisTranslateWidget(int index);
 
 signals:
+    // Fires on each drag step of any arrow: `translation` is the world-space move along
+    // that arrow since the previous step. A host adds it to its object's position.
     void widgetThreeAxisTranslate(const Lumo::float3& translation);
 
 protected:

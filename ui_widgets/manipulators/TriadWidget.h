@@ -16,7 +16,9 @@ public:
     static TriadWidget* createWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type);
 
 signals:
+    // Fires on each drag step of a ring: the angle in radians about `rotationLine`.
     void widgetTriadRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine);
+    // Fires on each drag step of an arrow: its world-space move since the previous step.
     void widgetTriadTranslate(const Lumo::float3& translation);
     // Offered for hosts that connect a scale to the triad; the triad itself never emits it.
     void widgetTriadScale(float factor, const Lumo::float3& center);

@@ -26,6 +26,8 @@ public:
     virtual void draggingThreshold(int pixels);
 
 signals:
+    // Fires on each drag step past the threshold: the world-space move of the sphere in the
+    // view-facing plane since the previous step.
     void widgetTranslate(const Lumo::float3& translation);
 
 protected:

@@ -28,6 +28,8 @@ public:
     virtual void draggingThreshold(int pixels);
 
 signals:
+    // Fires on each drag step over a surface: the world-space move of the sphere to the
+    // surface point under the mouse since the previous step.
     void widgetTranslate(const Lumo::float3& translation);
     // The signed angle from the widget's direction to the surface normal, about the line through
     // the widget's position along the axis direction x normal.

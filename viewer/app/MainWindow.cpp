@@ -11,6 +11,7 @@
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -21,9 +22,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTime>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace Viewer {
 
@@ -103,6 +107,27 @@ void MainWindow::buildMenus()
     connect(reset, &QAction::triggered, this, &MainWindow::resetCamera);
     QAction* resetModel = view->addAction(tr("Reset &model pose"));
     connect(resetModel, &QAction::triggered, this, [this] { m_model->resetPose(); });
+
+    // Which axis of an OBJ file points up; the choice is remembered for the next start.
+    QMenu* upAxis = view->addMenu(tr("Model &up axis"));
+    auto* axes = new QActionGroup(upAxis);
+    QSettings settings(QStringLiteral("uiwidgets"), QStringLiteral("viewer"));
+    const bool storedZ = settings.value(QStringLiteral("model/upAxis")).toString() == QStringLiteral("Z");
+    m_model->setUpAxis(storedZ ? ModelController::UpAxis::Z : ModelController::UpAxis::Y);
+    for (const auto& [axis, label, key] :
+         {std::tuple{ModelController::UpAxis::Y, tr("&Y up (OBJ convention)"), QStringLiteral("Y")},
+          std::tuple{ModelController::UpAxis::Z, tr("&Z up"), QStringLiteral("Z")}}) {
+        QAction* choice = upAxis->addAction(label);
+        choice->setCheckable(true);
+        choice->setChecked(m_model->upAxis() == axis);
+        axes->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, axis = axis, key = key] {
+            QSettings(QStringLiteral("uiwidgets"), QStringLiteral("viewer")).setValue(QStringLiteral("model/upAxis"), key);
+            m_model->setUpAxis(axis);
+            showEntry(m_currentEntry);
+            frameAll();
+        });
+    }
 }
 
 void MainWindow::buildDocks()

@@ -35,6 +35,7 @@ ModelController::~ModelController()
 
 void ModelController::useDefaultModel()
 {
+    m_fileMesh.reset();
     replaceMesh(Kairn::Graphics::ProceduralMeshes::bumpyTorusKnot(DefaultTriangleCount), tr("Torus knot"));
 }
 
@@ -43,12 +44,35 @@ bool ModelController::loadObj(const QString& path, QString* error)
     Kairn::Graphics::TriangleMesh mesh;
     if (!Kairn::Graphics::ObjMeshReader::read(path, mesh, error))
         return false;
-    if (!replaceMesh(mesh, QFileInfo(path).fileName())) {
+    if (!replaceMesh(upright(mesh), QFileInfo(path).fileName())) {
         if (error)
             *error = tr("The mesh has invalid geometry.");
         return false;
     }
+    m_fileMesh = std::make_unique<Kairn::Graphics::TriangleMesh>(std::move(mesh));
     return true;
+}
+
+void ModelController::setUpAxis(UpAxis axis)
+{
+    if (axis == m_upAxis)
+        return;
+    m_upAxis = axis;
+    if (m_fileMesh)
+        replaceMesh(upright(*m_fileMesh), m_name);
+}
+
+Kairn::Graphics::TriangleMesh ModelController::upright(const Kairn::Graphics::TriangleMesh& mesh) const
+{
+    if (m_upAxis == UpAxis::Z)
+        return mesh;
+    // A quarter turn about X: the file's +Y becomes +Z and its +Z becomes -Y.
+    const auto turn = [](std::vector<Lumo::float3> points) {
+        for (Lumo::float3& p : points)
+            p = {p.x, -p.z, p.y};
+        return points;
+    };
+    return {turn(mesh.positions()), mesh.indices(), turn(mesh.normals())};
 }
 
 bool ModelController::replaceMesh(const Kairn::Graphics::TriangleMesh& mesh, const QString& name)

@@ -33,6 +33,13 @@ public:
     explicit ModelController(Kairn::Graphics::IScene* scene, QObject* parent = nullptr);
     ~ModelController() override;
 
+    // The axis that points up in a file's coordinates. OBJ files are Y-up by convention; the view
+    // is Z-up, so a Y-up model is turned a quarter about X to stand upright.
+    enum class UpAxis { Y, Z };
+    UpAxis upAxis() const { return m_upAxis; }
+    // Turns the loaded file's mesh to the new axis (the procedural default is made Z-up).
+    void setUpAxis(UpAxis axis);
+
     // The procedural default: a bumpy torus knot of about DefaultTriangleCount triangles.
     void useDefaultModel();
     // False, with the reason in `error`, when the file cannot be read; the model stays as it was.
@@ -79,10 +86,15 @@ signals:
 
 private:
     bool replaceMesh(const Kairn::Graphics::TriangleMesh& mesh, const QString& name);
+    // The file's mesh in the view's coordinates for the up axis.
+    Kairn::Graphics::TriangleMesh upright(const Kairn::Graphics::TriangleMesh& mesh) const;
 
     Kairn::Graphics::VyrMeshNode* m_node = nullptr;
     std::unique_ptr<Kairn::Objects::SceneObjectNode> m_sceneObject;
     QString m_name;
+    UpAxis m_upAxis = UpAxis::Y;
+    // The mesh as the file has it, while a file is shown.
+    std::unique_ptr<Kairn::Graphics::TriangleMesh> m_fileMesh;
     // The factor already applied since the press, for scaleSincePress.
     float m_factorSincePress = 1.0f;
     // The last radius scaleByRadius saw, 0 before the first.

@@ -88,6 +88,19 @@ void SceneView::paintGL()
     emit frameRendered();
 }
 
+std::optional<SceneRenderer::WidgetVisibility> SceneView::measureWidgetVisibility()
+{
+    if (!m_renderer)
+        return std::nullopt;
+    // Binds the view's own framebuffer, the one paintGL draws into.
+    makeCurrent();
+    syncViewportToWidget();
+    const SceneRenderer::WidgetVisibility visibility = m_renderer->measureWidgetVisibility(m_viewport, m_background);
+    doneCurrent();
+    update();
+    return visibility;
+}
+
 void SceneView::mousePressEvent(QMouseEvent* event)
 {
     syncViewportToWidget();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/app/CameraNavigator.h"
+#include "viewer/render/SceneRenderer.h"
 
 #include "ui_widgets/platform/host/ViewResponder.h"
 #include "ui_widgets/platform/scene/Viewport.h"
@@ -13,8 +14,6 @@
 #include <optional>
 
 namespace Viewer {
-
-class SceneRenderer;
 
 // The 3D view: draws its viewport's scene with the SceneRenderer and hands every mouse event to
 // the responder (the widgets' event handler) first. Whatever the responder does not consume
@@ -47,6 +46,9 @@ public:
     SceneRenderer* renderer() const { return m_renderer.get(); }
     // The shader compiler's messages when the renderer could not be set up, else empty.
     QString rendererError() const { return m_rendererError; }
+    // How much of the widgets is on screen at full strength and how much faded behind the model,
+    // from a frame drawn for the purpose; none without a renderer. The view is drawn again after.
+    std::optional<SceneRenderer::WidgetVisibility> measureWidgetVisibility();
     // Wall-clock time of the last paintGL, including the wait for the GPU to finish.
     double lastFrameMilliseconds() const { return m_lastFrameMilliseconds; }
 

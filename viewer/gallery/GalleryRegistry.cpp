@@ -64,7 +64,8 @@ template<class Widget>
 GalleryEntry widgetEntry(const QString& category, const QString& description, std::vector<ModelBinding> bindings,
                          std::function<void(Widget*, const GalleryContext&)> setup = {},
                          std::function<void(Widget*, const GalleryContext&, SettingsForm&)> settings = {},
-                         WidgetGalleryItem::ClickPlacement placement = {})
+                         WidgetGalleryItem::ClickPlacement placement = {},
+                         WidgetGalleryItem::Sizing sizing = WidgetGalleryItem::Sizing::ConstantOnScreen)
 {
     WidgetGalleryItem::Setup itemSetup;
     if (setup)
@@ -79,8 +80,18 @@ GalleryEntry widgetEntry(const QString& category, const QString& description, st
             [=](const GalleryContext& context) -> std::unique_ptr<GalleryItem> {
                 auto* widget = Widget::createWidget3D(context.handler, Kairn::Graphics::SceneItemWidget);
                 return std::make_unique<WidgetGalleryItem>(context, widget, bindings, itemSetup, itemSettings,
-                                                           placement);
+                                                           placement, sizing);
             }};
+}
+
+// Widgets whose geometry measures the model keep their size in the world.
+constexpr auto InWorld = WidgetGalleryItem::Sizing::InWorld;
+
+// A size of `share` of the model's radius, for widgets whose unit-sized parts are small.
+template<class Widget>
+std::function<void(Widget*, const GalleryContext&)> scaledTo(float share)
+{
+    return [share](Widget* widget, const GalleryContext& context) { widget->setScale(share * context.model->radius()); };
 }
 
 // A plane-scale circle around the model's centre, its grabber on the rim; the model scales by
@@ -96,7 +107,7 @@ void fitPlaneScale(Velto::UiWidget::PlaneScaleWidget* widget, const GalleryConte
 // A survey point sized to the model.
 void sizeSurveyPoint(Velto::UiWidget::SurveyPointWidget* widget, const GalleryContext& context)
 {
-    widget->setScale(0.3f * context.model->radius());
+    widget->setScale(0.45f * context.model->radius());
 }
 
 // A survey point where a click meets the model's surface, aimed along its normal and named P1,
@@ -192,21 +203,24 @@ std::vector<GalleryEntry> makeEntries()
                 widget->setScale(0.3f * context.model->radius());
                 widget->setPosition(centre + Lumo::float3{0, 0, 0.8f * context.model->radius()});
                 widget->setAnchor(centre);
-            }),
+            },
+            {}, {}, InWorld),
         widgetEntry<TargetScaleWidget>(
             manipulators, QObject::tr("A handle on the model's extent that rescales the model itself."),
             {{SIGNAL(widgetScale()), SLOT(notifyChanged())}},
             [](TargetScaleWidget* widget, const GalleryContext& context) {
                 widget->setScale(0.15f * context.model->radius());
                 widget->setTargetObject(context.model->sceneObject());
-            }),
+            },
+            {}, {}, InWorld),
         widgetEntry<RingAxisTranslateWidget>(
             manipulators, QObject::tr("A ring dragged along its axis."),
             {{SIGNAL(widgetTransform(Lumo::Objects::ADevMatrix)), SLOT(transformBy(Lumo::Objects::ADevMatrix))}}),
         widgetEntry<PlaneScaleWidget>(
             manipulators, QObject::tr("A circle resized by its small three-arrow grabber; the model scales with it."),
             {{SIGNAL(widgetScale(float)), SLOT(scaleByRadius(float))}},
-            [](PlaneScaleWidget* widget, const GalleryContext& context) { fitPlaneScale(widget, context); }),
+            [](PlaneScaleWidget* widget, const GalleryContext& context) { fitPlaneScale(widget, context); }, {}, {},
+            InWorld),
         widgetEntry<ThreeAxisTranslateWidget>(
             composites, QObject::tr("Three coloured arrows: drag any of them along its axis."),
             {{SIGNAL(widgetThreeAxisTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
@@ -253,12 +267,15 @@ std::vector<GalleryEntry> makeEntries()
             {{SIGNAL(widgetScale(float)), SLOT(scaleByRadius(float))},
              {SIGNAL(widgetScalePlaneRotate(float, Lumo::Objects::XLine<float>)),
               SLOT(rotate(float, Lumo::Objects::XLine<float>))}},
-            [](PlaneScaleRotateWidget* widget, const GalleryContext& context) { fitPlaneScale(widget, context); }),
+            [](PlaneScaleRotateWidget* widget, const GalleryContext& context) { fitPlaneScale(widget, context); },
+            {}, {}, InWorld),
         widgetEntry<MouseTrackingWidget>(
             tracking, QObject::tr("A marker that follows the mouse in the plane facing you; the model goes along."),
-            {{SIGNAL(widgetTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
+            {{SIGNAL(widgetTranslate(Lumo::float3)), SLOT(translate(Lumo::float3))}},
+            scaledTo<MouseTrackingWidget>(2.2f)),
         widgetEntry<SurfaceTrackingWidget>(
-            tracking, QObject::tr("A marker that slides over the model's surface and turns to its normal."), {}),
+            tracking, QObject::tr("A marker that slides over the model's surface and turns to its normal."), {},
+            scaledTo<SurfaceTrackingWidget>(1.5f)),
         widgetEntry<SurveyPointWidget>(
             tracking, QObject::tr("A labelled survey point on the model; a click on the model places another."), {},
             [](SurveyPointWidget* widget, const GalleryContext& context) {
@@ -270,6 +287,9 @@ std::vector<GalleryEntry> makeEntries()
             annotation, QObject::tr("The model's bounding box with its three lengths."), {},
             [](DimensionBoundingBoxWidget* widget, const GalleryContext& context) {
                 widget->updateToBox(modelBounds(context), Zel::Common::UnitType(19), 0.0);
+                // Amber edges and near-white labels read on the light model and the dark background.
+                widget->setBoxColor({1.0f, 0.72f, 0.2f, 1.0f});
+                widget->setTextColor({0.98f, 0.98f, 0.95f, 1.0f});
             },
             [](DimensionBoundingBoxWidget* widget, const GalleryContext& context, SettingsForm& form) {
                 // World units are millimetres; the labels show them in the chosen unit.
@@ -283,12 +303,14 @@ std::vector<GalleryEntry> makeEntries()
                                0, [widget, context](int index) {
                                    widget->updateToBox(modelBounds(context), units[std::clamp(index, 0, 3)], 0.0);
                                });
-            }),
+            },
+            {}, InWorld),
         widgetEntry<CoordinateGridWidget>(
             annotation, QObject::tr("A coordinate grid through the model's centre."), {},
             [](CoordinateGridWidget* widget, const GalleryContext& context) {
                 widget->setCoordinateSystem(context.model->center(), {1, 0, 0}, {0, 1, 0});
-            }),
+            },
+            {}, {}, InWorld),
         widgetEntry<CameraWidget>(
             annotation, QObject::tr("A camera marker looking at the model; a click reports it."), {},
             [](CameraWidget* widget, const GalleryContext& context) {
@@ -300,14 +322,15 @@ std::vector<GalleryEntry> makeEntries()
         widgetEntry<DialogWidget>(
             annotation, QObject::tr("A sphere that opens a form on double-click; the fields are the model's."), {},
             [](DialogWidget* widget, const GalleryContext& context) {
-                widget->setScale(0.1f * context.model->radius());
+                widget->setScale(1.4f * context.model->radius());
                 widget->setField(QObject::tr("Model"), context.model->modelName());
                 widget->setField(QObject::tr("Triangles"), QString::number(context.model->triangleCount()));
             }),
         widgetEntry<FreeMoveHandleWidget>(
             QObject::tr("Host examples"),
             QObject::tr("A ball the host wrote itself: drag it in the plane facing you and the model follows."),
-            {{SIGNAL(widgetFreeMove(Lumo::float3)), SLOT(translate(Lumo::float3))}}),
+            {{SIGNAL(widgetFreeMove(Lumo::float3)), SLOT(translate(Lumo::float3))}},
+            scaledTo<FreeMoveHandleWidget>(1.0f)),
 
         nodeEntry<VyrArrowNode>(
             QStringLiteral("VyrArrowNode"), QObject::tr("A unit arrow along its Z axis: shaft, cone head and base disc."),

@@ -15,12 +15,14 @@ namespace Viewer {
 
 WidgetGalleryItem::WidgetGalleryItem(const GalleryContext& context, Velto::UiWidget::IWidget3D* widget,
                                      const std::vector<ModelBinding>& bindings, const Setup& setup,
-                                     ExtraSettings extraSettings, ClickPlacement clickPlacement, QPointF tourDrag)
+                                     ExtraSettings extraSettings, ClickPlacement clickPlacement, Sizing sizing,
+                                     QPointF tourDrag)
     : m_context(context)
     , m_widget(widget)
     , m_setup(setup)
     , m_extraSettings(std::move(extraSettings))
     , m_clickPlacement(std::move(clickPlacement))
+    , m_sizing(sizing)
     , m_tourDrag(tourDrag)
 {
     if (!m_widget)
@@ -73,6 +75,14 @@ void WidgetGalleryItem::placeOnModel()
     m_widget->setScale(fittedScale());
     if (m_setup)
         m_setup(m_widget, m_context);
+    setScreenPixels(m_sizing == Sizing::ConstantOnScreen ? ScreenPixelsPerUnit : 0);
+}
+
+void WidgetGalleryItem::setScreenPixels(int pixels)
+{
+    // Relative to the fitted scale, so that the sizes a setup gives keep their proportions.
+    if (m_widget)
+        m_widget->setScreenSize(pixels, pixels > 0 ? 1.0f / fittedScale() : 0.0f);
 }
 
 void WidgetGalleryItem::addSettings(SettingsForm& form)
@@ -104,10 +114,9 @@ void WidgetGalleryItem::addSettings(SettingsForm& form)
                        static const Lumo::float3 directions[] = {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}};
                        w->setDirection(directions[std::clamp(axis, 0, 2)]);
                    }));
-    form.addNumber(QObject::tr("Screen size (pixels, 0: off)"), 0.0, 400.0, 0.0, 10.0,
-                   onWidget([](IWidget3D* w, double pixels) {
-                       w->setScreenSize(static_cast<int>(pixels), pixels > 0.0 ? 1.0f : 0.0f);
-                   }));
+    form.addNumber(QObject::tr("Screen size (pixels, 0: off)"), 0.0, 1000.0,
+                   m_sizing == Sizing::ConstantOnScreen ? ScreenPixelsPerUnit : 0.0, 10.0,
+                   [this](double pixels) { setScreenPixels(static_cast<int>(pixels)); });
     if (auto* group = qobject_cast<Velto::UiWidget::Widget3DGroup*>(widget.data()))
         form.addCheckBox(QObject::tr("Deformable (children move alone)"), group->isDeformable(),
                          onWidget([](IWidget3D* w, bool on) {

@@ -28,6 +28,8 @@ struct DrawItem
     bool flatFill = false;
     // The local frame is mirrored (negative determinant), which turns the winding around.
     bool mirrored = false;
+    // A widget layer's part: faded where the model is in front of it (not the model, not the overlay).
+    bool fadesBehindModel = false;
     // Device pixels.
     float lineWidth = 1.0f;
 

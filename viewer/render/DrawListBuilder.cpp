@@ -20,6 +20,7 @@
 #include "ui_widgets/platform/scene/VyrTorusNode.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace Viewer {
@@ -32,6 +33,34 @@ namespace {
 // Parts of a node that draws more than one thing.
 constexpr int MainPart = 0;
 constexpr int FillPart = 1;
+
+// Thinner lines are hard to see on a model and to aim at (device-independent pixels; the
+// pastel rings of the rotate widgets need three to read over a light model).
+constexpr float MinimumLineWidth = 3.0f;
+// World text is drawn with a font at least this many logical pixels high on screen.
+constexpr float MinimumTextPixels = 13.0f;
+
+// Relative luminance, with the sRGB curve taken as a square.
+float luminance(const QVector4D& colour)
+{
+    return 0.2126f * colour.x() * colour.x() + 0.7152f * colour.y() * colour.y()
+           + 0.0722f * colour.z() * colour.z();
+}
+
+// Text must read wherever it lies, on the model or on the background: it keeps its own backing
+// when that is nearly opaque and contrasts with the text (4.5 : 1, as for body text on screens),
+// and otherwise gets a dark plate under light text or a light one under dark text.
+QVector4D legibleBacking(const QVector4D& text, const QVector4D& backing)
+{
+    const float textLuminance = luminance(text);
+    if (backing.w() >= 0.75f) {
+        const float backingLuminance = luminance(backing);
+        if ((std::max(textLuminance, backingLuminance) + 0.05f) / (std::min(textLuminance, backingLuminance) + 0.05f)
+            >= 4.5f)
+            return backing;
+    }
+    return textLuminance > 0.18f ? QVector4D(0.07f, 0.08f, 0.1f, 0.85f) : QVector4D(0.97f, 0.97f, 0.95f, 0.85f);
+}
 
 // Layers in drawing order: the model, the widget layers in type order, the overlay last.
 int layerOf(SceneItemType type)
@@ -68,17 +97,18 @@ DrawListBuilder::DrawListBuilder(Viewport& viewport, GeometryCache& cache)
     m_clipFromPixels = QMatrix4x4(2.0f / width, 0, 0, -1, 0, -2.0f / height, 0, 1, 0, 0, 0, -1, 0, 0, 0, 1);
 }
 
-std::vector<DrawItem> DrawListBuilder::build()
+void DrawListBuilder::build(std::vector<DrawItem>& items)
 {
+    items.clear();
+    m_items = &items;
     IScene* scene = m_viewport.getScene();
     if (!scene)
-        return {};
+        return;
     for (const SceneItemType type : scene->itemTypes()) {
         const std::vector<VyrGraphicsNode*>& nodes = scene->nodes(type);
         for (VyrGraphicsNode* node : nodes)
             visit(node, layerOf(type));
     }
-    return std::move(m_items);
 }
 
 void DrawListBuilder::visit(VyrGraphicsNode* node, int layer)
@@ -108,7 +138,25 @@ void DrawListBuilder::addGeometry(VyrGraphicsNode* node, int layer, const ADevMa
         addItem(node, MainPart, Style::Text, [text2d, ratio] { return NodeTessellator::screenText(*text2d, ratio); },
                 layer, pixels, true);
     } else if (auto* text = dynamic_cast<VyrTextNode*>(node)) {
-        addItem(node, MainPart, Style::Text, [text] { return NodeTessellator::worldText(*text); }, layer, world, false);
+        // A line too small or too oblique to read where it is seen is turned to face the viewer
+        // about its centre, its font MinimumTextPixels high.
+        const float boxPerFontPixel = static_cast<float>(text->textSizeInPixels().height()) / text->getFontSize();
+        const float height = static_cast<float>(text->textSizeInPixels().height()) * VyrTextNode::worldUnitsPerFontPixel;
+        const float minimumBoxPixels = MinimumTextPixels * boxPerFontPixel;
+        const Lumo::float3 centre = transform.transformPoint({});
+        const Lumo::vec2<float> top = m_camera.projectToScreen(transform.transformPoint({0.0f, 0.5f * height, 0.0f}));
+        const Lumo::vec2<float> bottom = m_camera.projectToScreen(transform.transformPoint({0.0f, -0.5f * height, 0.0f}));
+        const float pixelsPerUnit = m_camera.pixelsPerWorldUnitAt(centre);
+        QMatrix4x4 shown = world;
+        if (std::hypot(top.x - bottom.x, top.y - bottom.y) < minimumBoxPixels && height > 0.0f && pixelsPerUnit > 0.0f) {
+            const float scale = minimumBoxPixels / (height * pixelsPerUnit);
+            const QVector3D right = m_viewFromWorld.row(0).toVector3D() * scale;
+            const QVector3D up = m_viewFromWorld.row(1).toVector3D() * scale;
+            const QVector3D back = m_viewFromWorld.row(2).toVector3D() * scale;
+            shown = QMatrix4x4(right.x(), up.x(), back.x(), centre.x, right.y(), up.y(), back.y(), centre.y,
+                               right.z(), up.z(), back.z(), centre.z, 0, 0, 0, 1);
+        }
+        addItem(node, MainPart, Style::Text, [text] { return NodeTessellator::worldText(*text); }, layer, shown, false);
     } else if (auto* mesh = dynamic_cast<VyrMeshNode*>(node)) {
         if (mesh->mesh())
             addItem(node, MainPart, Style::Solid, [mesh] { return NodeTessellator::mesh(*mesh->mesh()); }, layer,
@@ -151,6 +199,8 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
             item.backgroundColor = toQt(text->getBackgroundColor());
         if (item.color.w() <= 0.0f && item.backgroundColor.w() <= 0.0f)
             return;
+        if (item.color.w() > 0.0f)
+            item.backgroundColor = legibleBacking(item.color, item.backgroundColor);
     } else if (item.color.w() <= 0.0f) {
         // Fully transparent geometry (a grab disc) is there to be picked, not seen.
         return;
@@ -182,12 +232,13 @@ void DrawListBuilder::addItem(VyrGraphicsNode* node, int part, DrawItem::Style s
             weight = segment->getWeight();
         else if (auto* polyline = dynamic_cast<VyrPolylineNode*>(node))
             weight = polyline->getWeight();
-        item.lineWidth = static_cast<float>(std::max(1.0f, weight) * m_devicePixelRatio);
+        item.lineWidth = static_cast<float>(std::max(MinimumLineWidth, weight) * m_devicePixelRatio);
     }
     item.layer = layer;
+    item.fadesBehindModel = layer != SceneItemModel && layer != layerOf(SceneItemOverlay);
     item.priority = node->getPriority();
-    item.sequence = static_cast<int>(m_items.size());
-    m_items.push_back(item);
+    item.sequence = static_cast<int>(m_items->size());
+    m_items->push_back(item);
 }
 
 } // namespace Viewer

@@ -28,7 +28,8 @@ class DrawListBuilder
 public:
     DrawListBuilder(Kairn::Graphics::Viewport& viewport, GeometryCache& cache);
 
-    std::vector<DrawItem> build();
+    // Replaces the contents of `items`; reusing one vector from frame to frame keeps its storage.
+    void build(std::vector<DrawItem>& items);
 
 private:
     void visit(Kairn::Graphics::VyrGraphicsNode* node, int layer);
@@ -44,7 +45,7 @@ private:
     QMatrix4x4 m_clipFromWorld;
     QMatrix4x4 m_clipFromPixels;
     qreal m_devicePixelRatio;
-    std::vector<DrawItem> m_items;
+    std::vector<DrawItem>* m_items = nullptr;
 };
 
 } // namespace Viewer

@@ -2,7 +2,9 @@
 
 #include "viewer/render/DrawListBuilder.h"
 #include "viewer/render/GpuGeometry.h"
+#include "viewer/render/MatrixConversion.h"
 
+#include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
 #include "ui_widgets/platform/scene/Viewport.h"
 
@@ -41,7 +43,11 @@ SceneRenderer::SceneRenderer()
     m_emptyVertexArray.create();
 }
 
-SceneRenderer::~SceneRenderer() = default;
+SceneRenderer::~SceneRenderer()
+{
+    if (m_modelDepthFramebuffer)
+        glDeleteFramebuffers(1, &m_modelDepthFramebuffer);
+}
 
 void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& background)
 {
@@ -49,12 +55,16 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &target);
     m_devicePixels = viewport.sizeInDevicePixels();
     m_orthographic = viewport.getCamera()->isOrthographic();
+    const QMatrix4x4 projection = toQMatrix(viewport.getCamera()->projectionMatrix());
+    m_depthProjection = QVector2D(projection(2, 2), projection(2, 3));
     glViewport(0, 0, m_devicePixels.width(), m_devicePixels.height());
     glDepthMask(GL_TRUE);
     glClearColor(background.redF(), background.greenF(), background.blueF(), 1.0f);
     glClearDepthf(1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     m_lastFrame = {};
+    ++m_frameNumber;
+    m_boundProgram = nullptr;
     glGetIntegerv(GL_SAMPLES, &m_lastFrame.modelSamples);
     if (!m_errorLog.isEmpty())
         return;
@@ -65,11 +75,13 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
         m_cachedDevicePixelRatio = viewport.devicePixelRatio();
     }
     m_cache.beginFrame();
-    std::vector<DrawItem> items = DrawListBuilder(viewport, m_cache).build();
+    DrawListBuilder(viewport, m_cache).build(m_items);
+    const std::vector<DrawItem>& items = m_items;
     m_cache.endFrame();
     m_lastFrame.tessellations = m_cache.tessellationsThisFrame();
     m_lastFrame.cachedGeometries = static_cast<int>(m_cache.size());
-    std::stable_sort(items.begin(), items.end(), drawsBefore);
+    // The scene order breaks every tie, so a plain sort is stable and needs no buffer.
+    std::sort(m_items.begin(), m_items.end(), drawsBefore);
 
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
@@ -82,8 +94,10 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
     });
     drawPasses(items.cbegin(), firstWidgetItem, true);
     const QRect widgetArea = screenRectOf(firstWidgetItem, items.cend());
+    m_widgetArea = widgetArea;
     if (!widgetArea.isEmpty()) {
         prepareWidgetTarget(m_devicePixels);
+        copyModelDepth(static_cast<GLuint>(target), widgetArea);
         m_widgetTarget->bind();
         glViewport(0, 0, m_devicePixels.width(), m_devicePixels.height());
         glEnable(GL_SCISSOR_TEST);
@@ -92,7 +106,13 @@ void SceneRenderer::render(Kairn::Graphics::Viewport& viewport, const QColor& ba
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         glGetIntegerv(GL_SAMPLES, &m_lastFrame.widgetSamples);
+        glActiveTexture(GL_TEXTURE1);
+        glBindTexture(GL_TEXTURE_2D, m_modelDepth->textureId());
+        glActiveTexture(GL_TEXTURE0);
         drawPasses(firstWidgetItem, items.cend(), true);
+        glActiveTexture(GL_TEXTURE1);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glActiveTexture(GL_TEXTURE0);
         compositeWidgets(static_cast<GLuint>(target), widgetArea);
         glDisable(GL_SCISSOR_TEST);
     }
@@ -162,6 +182,81 @@ void SceneRenderer::prepareWidgetTarget(const QSize& devicePixels)
     m_widgetImage = std::make_unique<QOpenGLFramebufferObject>(devicePixels);
 }
 
+void SceneRenderer::copyModelDepth(GLuint source, const QRect& area)
+{
+    const bool created = !m_modelDepth || m_modelDepth->width() != m_devicePixels.width()
+                         || m_modelDepth->height() != m_devicePixels.height();
+    if (created) {
+        // A depth blit needs the same depth and stencil formats on both sides: those of the target.
+        glBindFramebuffer(GL_FRAMEBUFFER, source);
+        GLint stencilBits = 0;
+        glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, source ? GL_STENCIL_ATTACHMENT : GL_STENCIL,
+                                              GL_FRAMEBUFFER_ATTACHMENT_STENCIL_SIZE, &stencilBits);
+        const bool withStencil = stencilBits > 0;
+        m_modelDepth = std::make_unique<QOpenGLTexture>(QOpenGLTexture::Target2D);
+        m_modelDepth->setFormat(withStencil ? QOpenGLTexture::D24S8 : QOpenGLTexture::D24);
+        m_modelDepth->setSize(m_devicePixels.width(), m_devicePixels.height());
+        m_modelDepth->setMinMagFilters(QOpenGLTexture::Nearest, QOpenGLTexture::Nearest);
+        m_modelDepth->allocateStorage(withStencil ? QOpenGLTexture::DepthStencil : QOpenGLTexture::Depth,
+                                      withStencil ? QOpenGLTexture::UInt32_D24S8 : QOpenGLTexture::UInt32);
+        if (!m_modelDepthFramebuffer)
+            glGenFramebuffers(1, &m_modelDepthFramebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, m_modelDepthFramebuffer);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, withStencil ? GL_DEPTH_STENCIL_ATTACHMENT : GL_DEPTH_ATTACHMENT,
+                               GL_TEXTURE_2D, m_modelDepth->textureId(), 0);
+        glDrawBuffer(GL_NONE);
+        glReadBuffer(GL_NONE);
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    } else if (!m_modelDepthReady) {
+        return;
+    }
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_modelDepthFramebuffer);
+    glBlitFramebuffer(area.left(), area.top(), area.right() + 1, area.bottom() + 1, area.left(), area.top(),
+                      area.right() + 1, area.bottom() + 1, GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+    // Where the copy cannot be made, widgets are drawn whole rather than faded by stale depth.
+    if (created)
+        m_modelDepthReady = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE
+                            && glGetError() == GL_NO_ERROR;
+}
+
+SceneRenderer::WidgetVisibility SceneRenderer::measureWidgetVisibility(Kairn::Graphics::Viewport& viewport,
+                                                                       const QColor& background)
+{
+    GLint target = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &target);
+    m_markVisibility = true;
+    render(viewport, background);
+    m_markVisibility = false;
+    WidgetVisibility visibility;
+    if (m_widgetArea.isEmpty() || !m_widgetImage)
+        return visibility;
+    QImage marked(m_widgetArea.size(), QImage::Format_RGBA8888);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, m_widgetImage->handle());
+    glReadPixels(m_widgetArea.x(), m_widgetArea.y(), m_widgetArea.width(), m_widgetArea.height(), GL_RGBA,
+                 GL_UNSIGNED_BYTE, marked.bits());
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(target));
+    QRect drawn;
+    for (int row = 0; row < marked.height(); ++row) {
+        const uchar* pixel = marked.constScanLine(row);
+        for (int column = 0; column < marked.width(); ++column, pixel += 4) {
+            // Edge pixels of multisampling count when most of them is covered.
+            if (pixel[3] < 128)
+                continue;
+            ++(pixel[0] >= pixel[1] ? visibility.fullPixels : visibility.fadedPixels);
+            drawn |= QRect(column, row, 1, 1);
+        }
+    }
+    if (drawn.isEmpty())
+        return visibility;
+    // Rows were read bottom-up from the area's bottom edge; the extent is top-down in logical pixels.
+    const qreal ratio = m_cachedDevicePixelRatio > 0.0 ? m_cachedDevicePixelRatio : 1.0;
+    const int top = m_devicePixels.height() - (m_widgetArea.y() + drawn.bottom() + 1);
+    visibility.extent = QRectF(QPointF(m_widgetArea.x() + drawn.x(), top) / ratio, QSizeF(drawn.size()) / ratio);
+    return visibility;
+}
+
 void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area)
 {
     QOpenGLFramebufferObject::blitFramebuffer(m_widgetImage.get(), area, m_widgetTarget.get(), area);
@@ -172,6 +267,7 @@ void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     QOpenGLShaderProgram& program = m_shaders.composite();
     program.bind();
+    m_boundProgram = &program;
     program.setUniformValue("image", 0);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, m_widgetImage->texture());
@@ -182,6 +278,33 @@ void SceneRenderer::compositeWidgets(GLuint targetFramebuffer, const QRect& area
     glEnable(GL_DEPTH_TEST);
 }
 
+QOpenGLShaderProgram& SceneRenderer::use(QOpenGLShaderProgram& program, const DrawItem& item)
+{
+    // A software rasterizer pays for every program switch and uniform upload of thousands of
+    // draws: only what changed since the last draw with this program is set.
+    if (&program != m_boundProgram) {
+        program.bind();
+        m_boundProgram = &program;
+    }
+    ProgramState& state = m_programStates[&program];
+    if (state.frame != m_frameNumber) {
+        state = {m_frameNumber};
+        program.setUniformValue("modelDepth", 1);
+        program.setUniformValue("glyphs", 0);
+        program.setUniformValue("depthProjection", m_depthProjection);
+        program.setUniformValue("linearDepth", m_orthographic);
+        program.setUniformValue("orthographic", m_orthographic);
+        program.setUniformValue("viewportSize", QVector2D(m_devicePixels.width(), m_devicePixels.height()));
+    }
+    const bool fade = item.fadesBehindModel && m_modelDepthReady;
+    const bool mark = m_markVisibility && item.layer > Kairn::Graphics::SceneItemModel;
+    if (state.fade != fade)
+        program.setUniformValue("fadeBehindModel", *(state.fade = fade));
+    if (state.mark != mark)
+        program.setUniformValue("markVisibility", *(state.mark = mark));
+    return program;
+}
+
 void SceneRenderer::draw(const DrawItem& item)
 {
     if (!item.geometry || item.geometry->isEmpty())
@@ -190,13 +313,11 @@ void SceneRenderer::draw(const DrawItem& item)
     case DrawItem::Style::Solid: {
         // Dense meshes are lit per vertex: their triangles are a few pixels across anyway.
         const bool perVertex = item.lit && item.geometry->isDense();
-        QOpenGLShaderProgram& program = perVertex ? m_shaders.vertexLit() : m_shaders.solid();
-        program.bind();
+        QOpenGLShaderProgram& program = use(perVertex ? m_shaders.vertexLit() : m_shaders.solid(), item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("viewFromLocal", item.viewFromLocal);
         program.setUniformValue("normalFromLocal", item.viewFromLocal.normalMatrix());
         program.setUniformValue("color", item.color);
-        program.setUniformValue("orthographic", m_orthographic);
         if (!perVertex)
             program.setUniformValue("lit", item.lit);
         const auto hidden = item.geometry->hiddenFaces();
@@ -214,10 +335,8 @@ void SceneRenderer::draw(const DrawItem& item)
     }
     case DrawItem::Style::Line: {
         glDisable(GL_CULL_FACE);
-        QOpenGLShaderProgram& program = m_shaders.line();
-        program.bind();
+        QOpenGLShaderProgram& program = use(m_shaders.line(), item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
-        program.setUniformValue("viewportSize", QVector2D(m_devicePixels.width(), m_devicePixels.height()));
         program.setUniformValue("lineWidth", item.lineWidth);
         program.setUniformValue("color", item.color);
         break;
@@ -226,12 +345,10 @@ void SceneRenderer::draw(const DrawItem& item)
         if (!item.texture)
             return;
         glDisable(GL_CULL_FACE);
-        QOpenGLShaderProgram& program = m_shaders.text();
-        program.bind();
+        QOpenGLShaderProgram& program = use(m_shaders.text(), item);
         program.setUniformValue("clipFromLocal", item.clipFromLocal);
         program.setUniformValue("textColor", item.color);
         program.setUniformValue("backgroundColor", item.backgroundColor);
-        program.setUniformValue("glyphs", 0);
         item.texture->bind(0);
         break;
     }

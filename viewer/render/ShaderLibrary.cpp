@@ -4,6 +4,40 @@ namespace Viewer {
 
 namespace {
 
+// Every fragment shader starts with this: a fragment of a widget layer that lies behind the model
+// (its eye distance beyond the model's at the same pixel, read from the depth texture the
+// renderer copied after the model pass) is drawn at HiddenOpacity of its alpha, so that a widget
+// is never lost behind the model and still shows what is in front. The depth is compared as eye
+// distance with a relative tolerance, so parts lying on the surface (markers, survey points) do
+// not flicker between the two. `markVisibility` replaces the colour by opaque red (in front) or
+// green (behind), for counting what a user sees.
+const char* const FragmentPrelude = R"(#version 330 core
+uniform bool fadeBehindModel;
+uniform bool markVisibility;
+uniform sampler2D modelDepth;
+// From window depth to eye distance: the projection's z row (A, B) and whether it is linear.
+uniform vec2 depthProjection;
+uniform bool linearDepth;
+const float HiddenOpacity = 0.35;
+float eyeDistance(float windowDepth)
+{
+    float ndc = 2.0 * windowDepth - 1.0;
+    return linearDepth ? (depthProjection.y - ndc) / depthProjection.x
+                       : depthProjection.y / (ndc + depthProjection.x);
+}
+vec4 shownColor(vec4 color)
+{
+    bool hidden = false;
+    if (fadeBehindModel) {
+        float model = texelFetch(modelDepth, ivec2(gl_FragCoord.xy), 0).r;
+        hidden = model < 1.0 && eyeDistance(gl_FragCoord.z) > eyeDistance(model) * 1.002 + 1e-6;
+    }
+    if (markVisibility)
+        return hidden ? vec4(0.0, 1.0, 0.0, 1.0) : vec4(1.0, 0.0, 0.0, 1.0);
+    return hidden ? vec4(color.rgb, color.a * HiddenOpacity) : color;
+}
+)";
+
 const char* const SolidVertex = R"(#version 330 core
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
@@ -23,7 +57,7 @@ void main()
 // A headlight a little above and left of the eye, so that faces turned to the viewer are bright
 // and silhouettes darken; both sides of a surface are lit alike, because rings and discs are seen
 // from either side.
-const char* const SolidFragment = R"(#version 330 core
+const char* const SolidFragment = R"(
 in vec3 viewPosition;
 in vec3 viewNormal;
 uniform vec4 color;
@@ -33,7 +67,7 @@ out vec4 fragColor;
 void main()
 {
     if (!lit) {
-        fragColor = color;
+        fragColor = shownColor(color);
         return;
     }
     vec3 toEye = orthographic ? vec3(0.0, 0.0, 1.0) : normalize(-viewPosition);
@@ -43,7 +77,7 @@ void main()
     vec3 toLight = normalize(toEye + vec3(-0.35, 0.45, 0.0));
     float diffuse = max(dot(n, toLight), 0.0);
     float specular = pow(max(dot(n, normalize(toLight + toEye)), 0.0), 48.0);
-    fragColor = vec4(color.rgb * (0.28 + 0.72 * diffuse) + vec3(0.22 * specular), color.a);
+    fragColor = shownColor(vec4(color.rgb * (0.28 + 0.72 * diffuse) + vec3(0.22 * specular), color.a));
 }
 )";
 
@@ -73,12 +107,12 @@ void main()
 }
 )";
 
-const char* const VertexLitFragment = R"(#version 330 core
+const char* const VertexLitFragment = R"(
 in vec4 shaded;
 out vec4 fragColor;
 void main()
 {
-    fragColor = shaded;
+    fragColor = shownColor(shaded);
 }
 )";
 
@@ -129,12 +163,12 @@ void main()
 }
 )";
 
-const char* const FlatFragment = R"(#version 330 core
+const char* const FlatFragment = R"(
 uniform vec4 color;
 out vec4 fragColor;
 void main()
 {
-    fragColor = color;
+    fragColor = shownColor(color);
 }
 )";
 
@@ -151,7 +185,7 @@ void main()
 )";
 
 // The glyph coverage composited over the background ("over" with straight alpha).
-const char* const TextFragment = R"(#version 330 core
+const char* const TextFragment = R"(
 in vec2 uv;
 uniform sampler2D glyphs;
 uniform vec4 textColor;
@@ -164,7 +198,7 @@ void main()
     if (alpha <= 0.0)
         discard;
     vec3 rgb = (textColor.rgb * coverage + backgroundColor.rgb * backgroundColor.a * (1.0 - coverage)) / alpha;
-    fragColor = vec4(rgb, alpha);
+    fragColor = shownColor(vec4(rgb, alpha));
 }
 )";
 
@@ -194,16 +228,17 @@ void main()
 bool ShaderLibrary::create()
 {
     m_errorLog.clear();
-    const bool solid = build(m_solid, SolidVertex, nullptr, SolidFragment);
-    const bool line = build(m_line, LineVertex, LineGeometry, FlatFragment);
-    const bool text = build(m_text, TextVertex, nullptr, TextFragment);
+    const auto withPrelude = [](const char* fragment) { return QByteArray(FragmentPrelude) + fragment; };
+    const bool solid = build(m_solid, SolidVertex, nullptr, withPrelude(SolidFragment));
+    const bool line = build(m_line, LineVertex, LineGeometry, withPrelude(FlatFragment));
+    const bool text = build(m_text, TextVertex, nullptr, withPrelude(TextFragment));
     const bool composite = build(m_composite, CompositeVertex, nullptr, CompositeFragment);
-    const bool vertexLit = build(m_vertexLit, VertexLitVertex, nullptr, VertexLitFragment);
+    const bool vertexLit = build(m_vertexLit, VertexLitVertex, nullptr, withPrelude(VertexLitFragment));
     return solid && line && text && composite && vertexLit;
 }
 
 bool ShaderLibrary::build(QOpenGLShaderProgram& program, const char* vertex, const char* geometry,
-                          const char* fragment)
+                          const QByteArray& fragment)
 {
     bool ok = program.addShaderFromSourceCode(QOpenGLShader::Vertex, vertex);
     if (ok && geometry)

@@ -12,7 +12,8 @@ namespace Viewer {
 // - text: a rectangle showing a glyph coverage texture in `textColor` over `backgroundColor`;
 // - composite: a full-screen triangle (no vertex input) that lays a premultiplied image over the
 //   framebuffer.
-// Every program takes `clipFromLocal`; solid also `viewFromLocal` and `normalFromLocal`.
+// Every program takes `clipFromLocal`; solid also `viewFromLocal` and `normalFromLocal`. All but
+// composite fade fragments behind the model when `fadeBehindModel` is set (see FragmentPrelude).
 class ShaderLibrary
 {
 public:
@@ -28,7 +29,7 @@ public:
     QString errorLog() const { return m_errorLog; }
 
 private:
-    bool build(QOpenGLShaderProgram& program, const char* vertex, const char* geometry, const char* fragment);
+    bool build(QOpenGLShaderProgram& program, const char* vertex, const char* geometry, const QByteArray& fragment);
 
     QOpenGLShaderProgram m_solid;
     QOpenGLShaderProgram m_line;

@@ -10,14 +10,24 @@
 
 #include "ui_widgets/framework/IWidget3D.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/manipulators/AxisRotateWidget.h"
+#include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
+#include "ui_widgets/platform/scene/Camera.h"
+#include "ui_widgets/platform/scene/SceneItemType.h"
+#include "ui_widgets/platform/scene/TriangleMesh.h"
+#include "ui_widgets/platform/scene/Viewport.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
+#include "ui_widgets/tracking/SurveyPointWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QMouseEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -99,6 +109,8 @@ int TourRunner::run()
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
         tourEntry(i);
     placeSurveyPoints();
+    doubleClickRatchet();
+    showCrowd();
 
     // The whole window as a user first sees it, then the 3D view back at the timed size.
     view->setMinimumSize(FrameWidth / 2, FrameHeight / 2);
@@ -119,9 +131,20 @@ int TourRunner::run()
     m_window.showEntry(0);
     QApplication::processEvents();
     m_window.resetCamera();
-    timeFrames();
+    const SceneRenderer* renderer = view->renderer();
+    const FrameTiming timing = timeFrames();
+    m_out << "Frame time of the default gallery scene at " << FrameWidth << " x " << FrameHeight << " ("
+          << m_window.model().triangleCount() << " model triangles, "
+          << (renderer ? renderer->lastFrame().modelSamples : 0) << "x multisampling of the model, "
+          << (renderer ? renderer->lastFrame().widgetSamples : 0) << "x of the widgets): " << describe(timing) << "\n";
+    m_report.setFact(QStringLiteral("defaultSceneFrameMilliseconds"), timing.paintMilliseconds);
 
-    m_out << "Wrote " << m_pictures << " pictures to " << m_directory.absolutePath() << "\n";
+    const QString reportPath = m_directory.filePath(QStringLiteral("tour.json"));
+    if (!m_report.write(reportPath)) {
+        m_out << "Cannot write " << reportPath << "\n";
+        m_failed = true;
+    }
+    m_out << "Wrote " << m_pictures << " pictures and tour.json to " << m_directory.absolutePath() << "\n";
     m_out.flush();
     return m_failed ? 1 : 0;
 }
@@ -175,6 +198,33 @@ void TourRunner::placeSurveyPoints()
     snapshot(QStringLiteral("survey-points"));
 }
 
+void TourRunner::doubleClickRatchet()
+{
+    m_window.resetCamera();
+    m_window.model().resetPose();
+    m_window.showEntry(GalleryRegistry::indexOf(RatchetEntry));
+    GalleryItem* item = m_window.currentItem();
+    auto* ring = item ? qobject_cast<Velto::UiWidget::AxisRotateWidget*>(item->signalSource()) : nullptr;
+    if (!ring) {
+        m_out << RatchetEntry << ": no ring to double-click\n";
+        return;
+    }
+    const Kairn::Graphics::Camera& camera = *m_window.sceneView()->viewport().getCamera();
+    const Lumo::vec2<float> onScreen =
+        camera.projectToScreen(ring->getRatchet()->getDrawTransform(camera).transformPoint({}));
+    const QPointF ratchet(onScreen.x, onScreen.y);
+    const Lumo::Objects::ADevMatrix before = m_window.model().node()->getFullTransform();
+    sendMouse(QEvent::MouseMove, ratchet, Qt::NoButton, Qt::NoButton);
+    snapshot(QStringLiteral("ratchet-1-before-double-click"));
+    sendMouse(QEvent::MouseButtonPress, ratchet, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseButtonRelease, ratchet, Qt::LeftButton, Qt::NoButton);
+    sendMouse(QEvent::MouseButtonDblClick, ratchet, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseButtonRelease, ratchet, Qt::LeftButton, Qt::NoButton);
+    m_out << RatchetEntry << ": ratchet double-clicked at (" << ratchet.x() << ", " << ratchet.y() << "); "
+          << describeChange(before, m_window.model().node()->getFullTransform()) << "\n";
+    snapshot(QStringLiteral("ratchet-2-turned-a-quarter"));
+}
+
 std::optional<QPointF> TourRunner::dragShownWidget(const std::function<void(const QString&)>& picture)
 {
     GalleryItem* item = m_window.currentItem();
@@ -195,23 +245,83 @@ std::optional<QPointF> TourRunner::dragShownWidget(const std::function<void(cons
     return handle;
 }
 
+void TourRunner::showCrowd()
+{
+    using namespace Velto::UiWidget;
+    m_window.resetCamera();
+    m_window.model().resetPose();
+    m_window.showEntry(-1);
+    const Kairn::Graphics::TriangleMesh* mesh = m_window.model().node()->mesh();
+    if (!mesh || mesh->triangleCount() == 0)
+        return;
+    // With the pose reset, the mesh's coordinates are world coordinates.
+    const auto& positions = mesh->positions();
+    const auto& indices = mesh->indices();
+    const float radius = m_window.model().radius();
+    std::vector<std::unique_ptr<IWidget3D>> crowd;
+    for (int i = 0; i < CrowdSurveyPoints; ++i) {
+        const std::size_t triangle = static_cast<std::size_t>(i) * mesh->triangleCount() / CrowdSurveyPoints;
+        const Lumo::float3 a = positions[indices[3 * triangle]];
+        const Lumo::float3 b = positions[indices[3 * triangle + 1]];
+        const Lumo::float3 c = positions[indices[3 * triangle + 2]];
+        const Lumo::float3 centre = (a + b + c) * (1.0f / 3.0f);
+        const Lumo::float3 normal = Lumo::normalized(Lumo::cross(b - a, c - a));
+        auto* point = SurveyPointWidget::createWidget3D(m_window.eventHandler(), Kairn::Graphics::SceneItemWidget);
+        point->resetColor();
+        point->setScale(0.05f * radius);
+        point->setPosition(centre);
+        point->setDirection(normal);
+        point->setLabel(L"P" + std::to_wstring(i + 1));
+        crowd.emplace_back(point);
+        if (i % (CrowdSurveyPoints / CrowdTools) == 0) {
+            auto* tool =
+                ThreeAxisTranslateWidget::createWidget3D(m_window.eventHandler(), Kairn::Graphics::SceneItemWidget);
+            tool->resetColor();
+            tool->setScale(0.08f * radius);
+            tool->setPosition(centre + normal * (0.05f * radius));
+            crowd.emplace_back(tool);
+        }
+    }
+    QApplication::processEvents();
+    snapshot(QStringLiteral("crowd"));
+    const FrameTiming timing = timeFrames();
+    m_report.setFact(QStringLiteral("crowdFrameMilliseconds"), timing.paintMilliseconds);
+    m_out << "Crowd of " << CrowdTools << " three-axis tools and " << CrowdSurveyPoints
+          << " survey points on the model: " << describe(timing) << "\n";
+}
+
 bool TourRunner::snapshot(const QString& name)
 {
+    SceneView* view = m_window.sceneView();
     const QString path = m_directory.filePath(name + QStringLiteral(".png"));
-    if (!m_window.sceneView()->grabFramebuffer().save(path)) {
+    if (!view->grabFramebuffer().save(path)) {
         m_out << "Cannot write " << path << "\n";
         m_failed = true;
         return false;
     }
     ++m_pictures;
+    QJsonObject step;
+    const int entry = m_window.currentEntry();
+    GalleryItem* item = m_window.currentItem();
+    step.insert(QStringLiteral("entry"), entry >= 0 ? GalleryRegistry::entries()[std::size_t(entry)].name : QString());
+    step.insert(QStringLiteral("widget"), item && qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource()));
+    step.insert(QStringLiteral("frameMilliseconds"), view->lastFrameMilliseconds());
+    if (const auto visibility = view->measureWidgetVisibility()) {
+        const QRectF& extent = visibility->extent;
+        const double drawn = std::max(1, visibility->fullPixels + visibility->fadedPixels);
+        step.insert(QStringLiteral("extentPixels"), std::round(std::max(extent.width(), extent.height())));
+        step.insert(QStringLiteral("extent"), QJsonArray{extent.x(), extent.y(), extent.width(), extent.height()});
+        step.insert(QStringLiteral("fullStrengthShare"), visibility->fullPixels / drawn);
+        step.insert(QStringLiteral("fadedShare"), visibility->fadedPixels / drawn);
+    }
+    m_report.addStep(name + QStringLiteral(".png"), step);
     return true;
 }
 
-void TourRunner::timeFrames()
+TourRunner::FrameTiming TourRunner::timeFrames()
 {
     SceneView* view = m_window.sceneView();
     view->grabFramebuffer();
-    const SceneRenderer* renderer = view->renderer();
     double paintTotal = 0.0;
     QElapsedTimer wall;
     const double cpuStart = processCpuMilliseconds();
@@ -222,18 +332,21 @@ void TourRunner::timeFrames()
         view->grabFramebuffer();
         paintTotal += view->lastFrameMilliseconds();
     }
-    const double wallPerFrame = static_cast<double>(wall.elapsed()) / TimedFrames;
-    const double cpuPerFrame = (processCpuMilliseconds() - cpuStart) / TimedFrames;
-    const double paintPerFrame = paintTotal / TimedFrames;
-    m_out << "Frame time of the default gallery scene at " << FrameWidth << " x " << FrameHeight << " ("
-          << m_window.model().triangleCount() << " model triangles, "
-          << (renderer ? renderer->lastFrame().modelSamples : 0) << "x multisampling of the model, "
-          << (renderer ? renderer->lastFrame().widgetSamples : 0) << "x of the widgets): " << QString::number(paintPerFrame, 'f', 1)
-          << " ms to draw (" << QString::number(1000.0 / paintPerFrame, 'f', 1) << " frames/s), "
-          << QString::number(wallPerFrame, 'f', 1) << " ms with read-back, "
-          << QString::number(cpuPerFrame, 'f', 1) << " ms of CPU time over all threads; "
-          << (renderer ? renderer->lastFrame().drawCalls : 0) << " draw calls, "
-          << (renderer ? renderer->lastFrame().tessellations : 0) << " tessellations in the last frame\n";
+    return {paintTotal / TimedFrames, static_cast<double>(wall.elapsed()) / TimedFrames,
+            (processCpuMilliseconds() - cpuStart) / TimedFrames};
+}
+
+QString TourRunner::describe(const FrameTiming& timing) const
+{
+    const SceneRenderer* renderer = m_window.sceneView()->renderer();
+    return QStringLiteral("%1 ms to draw (%2 frames/s), %3 ms with read-back, %4 ms of CPU time over all threads; "
+                          "%5 draw calls, %6 tessellations in the last frame")
+        .arg(timing.paintMilliseconds, 0, 'f', 1)
+        .arg(1000.0 / timing.paintMilliseconds, 0, 'f', 1)
+        .arg(timing.wallMilliseconds, 0, 'f', 1)
+        .arg(timing.cpuMilliseconds, 0, 'f', 1)
+        .arg(renderer ? renderer->lastFrame().drawCalls : 0)
+        .arg(renderer ? renderer->lastFrame().tessellations : 0);
 }
 
 void TourRunner::sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons)

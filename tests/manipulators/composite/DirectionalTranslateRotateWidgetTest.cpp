@@ -59,18 +59,6 @@ protected:
 using Directionals = ::testing::Types<DirectionalTranslateRotateWidget, DirectionalTranslateFreeRotateWidget>;
 TYPED_TEST_SUITE(DirectionalTest, Directionals);
 
-TYPED_TEST(DirectionalTest, HandleFirstInGreysRotationPartSecond)
-{
-    ASSERT_EQ(this->tool->getChildren().size(), 2u);
-    ASSERT_NE(this->handle, nullptr);
-    EXPECT_EQ(this->handle->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
-    EXPECT_EQ(this->rotationPart->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
-    EXPECT_EQ(this->handle->getDirection(), zAxis);
-    // Light grey at rest, darker under the mouse.
-    EXPECT_TRUE(sameColor(this->handle->getGraphicsNodes().front()->getColor(), rgb255(196, 196, 196, 1)));
-    EXPECT_TRUE(sameColor(this->handle->getHighlightColor(), rgb255(96, 96, 96, 1)));
-}
-
 // A press on the grab disc, clear of the rotation part (|(1.1, -0.5, 0)| lies between the
 // rotation part's radius 1 and the handle's 4/3, and the ray to it runs away from both), then
 // 0.1 up along Z a move.
@@ -94,27 +82,6 @@ TYPED_TEST(DirectionalTest, HandleDragEmitsOnlyTranslateAndCarriesTheRotationPar
 
 using DirectionalRotateTest = DirectionalTest<DirectionalTranslateRotateWidget>;
 
-TEST_F(DirectionalRotateTest, RingsZeroedAndTheZRingGrey)
-{
-    auto* rings = qobject_cast<ThreeAxisRotateWidget*>(rotationPart);
-    ASSERT_NE(rings, nullptr);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(rings->getAxisRotateWidget(i)->hasReferenceAngle()) << i;
-    AxisRotateWidget* zRing = rings->getAxisRotateWidget(2);
-    EXPECT_TRUE(sameColor(zRing->getInactiveColor(), rgb255(128, 128, 128, 0.5f)));
-    EXPECT_TRUE(sameColor(zRing->getHighlightColor(), rgb255(128, 128, 128, 1)));
-    // A ring is drawn at 40 % opacity whatever its colour's alpha.
-    EXPECT_TRUE(sameColor(zRing->getRing()->getColor(), rgb255(128, 128, 128, 0.4f)));
-    // The X ring keeps the three-axis blue.
-    EXPECT_TRUE(sameColor(rings->getAxisRotateWidget(0)->getInactiveColor(), rgb255(112, 173, 193, 1)));
-
-    // Hovered, the Z ring shows its highlight grey opaque.
-    h.move(onXYRing(-60));
-    EXPECT_TRUE(sameColor(zRing->getRing()->getColor(), rgb255(128, 128, 128, 1)));
-    h.move({3, 3, 0});
-    EXPECT_TRUE(sameColor(zRing->getRing()->getColor(), rgb255(128, 128, 128, 0.4f)));
-}
-
 TEST_F(DirectionalRotateTest, RingDragEmitsOnlyRotateAndTurnsTheHandle)
 {
     // The X ring (in the YZ plane) from 45 to 75 degrees, counted from +Y toward +Z, 3 degrees
@@ -132,30 +99,6 @@ TEST_F(DirectionalRotateTest, RingDragEmitsOnlyRotateAndTurnsTheHandle)
 }
 
 using DirectionalFreeRotateTest = DirectionalTest<DirectionalTranslateFreeRotateWidget>;
-
-TEST_F(DirectionalFreeRotateTest, TransparentSphereWithAnOpaqueOutline)
-{
-    auto* sphere = qobject_cast<SphereRotateWidget*>(rotationPart);
-    ASSERT_NE(sphere, nullptr);
-    EXPECT_TRUE(sameColor(sphere->getInactiveColor(), rgb255(220, 220, 220, 0)));
-    EXPECT_TRUE(sameColor(sphere->getHighlightColor(), rgb255(128, 128, 128, 0)));
-
-    const struct
-    {
-        const char* state;
-        float3 mouse;
-        Lumo::vec4<float> outline;
-    } rows[] = {
-        {"at rest", {3, 3, 0}, rgb255(220, 220, 220, 1)},
-        {"hovered", Lumo::normalized(eye), rgb255(128, 128, 128, 1)},
-        {"left", {3, 3, 0}, rgb255(220, 220, 220, 1)},
-    };
-    for (const auto& row : rows) {
-        h.move(row.mouse);
-        EXPECT_EQ(sphere->getSphere()->getColor().w, 0.0f) << row.state;
-        EXPECT_TRUE(sameColor(sphere->getOutline()->getColor(), row.outline)) << row.state;
-    }
-}
 
 TEST_F(DirectionalFreeRotateTest, SphereRollEmitsOnlyRotateAndTurnsTheHandle)
 {

@@ -1,7 +1,6 @@
 #include "tests/manipulators/composite/CompositeTestSupport.h"
 #include "ui_widgets/manipulators/PlaneRotateWidget.h"
 #include "ui_widgets/manipulators/PlaneScaleRotateWidget.h"
-#include "ui_widgets/manipulators/ThreeAxisTranslateWidget.h"
 #include "ui_widgets/platform/scene/Camera.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@ using namespace CompositeTest;
 using Lumo::float3;
 using Velto::UiWidget::PlaneRotateWidget;
 using Velto::UiWidget::PlaneScaleRotateWidget;
-using Velto::UiWidget::ThreeAxisTranslateWidget;
 
 namespace {
 
@@ -34,23 +32,6 @@ protected:
     Kairn::Graphics::VyrCircleNode* circle = nullptr;
     PlaneRotateWidget* ring = nullptr;
 };
-
-TEST_F(PlaneScaleRotateWidgetTest, RingInTheOverlayAfterTheGrabberSizedByTheCircle)
-{
-    ASSERT_EQ(scaler->getChildren().size(), 2u);
-    EXPECT_NE(qobject_cast<ThreeAxisTranslateWidget*>(scaler->getChildren()[0].data()), nullptr);
-    ASSERT_NE(ring, nullptr);
-    EXPECT_EQ(ring->getSceneItemType(), Kairn::Graphics::SceneItemOverlay);
-    EXPECT_EQ(ring->getScale(), 1.0f);
-    scaler->setGrabberPosition({2, 0, 0});
-    EXPECT_EQ(circle->getRadius(), 2.0f);
-    EXPECT_FLOAT_EQ(ring->getScale(), 2.0f);
-    // Back inside: the ring shrinks with the circle.
-    scaler->setGrabberPosition({0, 0.5f, 0});
-    EXPECT_EQ(circle->getRadius(), 0.5f);
-    EXPECT_FLOAT_EQ(ring->getScale(), 0.5f);
-    EXPECT_TRUE(log.lines().isEmpty());
-}
 
 // Out along the X arrow by 0.1 a move; the ring follows the circle after every step, whether
 // the widget reports the radius or not.

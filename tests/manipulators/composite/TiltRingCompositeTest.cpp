@@ -77,17 +77,6 @@ protected:
 using TiltRingComposites = ::testing::Types<PlaneTranslateRotateWidget, ThreeAxisTranslatePlaneRotateWidget>;
 TYPED_TEST_SUITE(TiltRingCompositeTest, TiltRingComposites);
 
-TYPED_TEST(TiltRingCompositeTest, TranslatePartInTheOverlayRingInTheWidgetsLayer)
-{
-    ASSERT_EQ(this->tool->getChildren().size(), 2u);
-    ASSERT_NE(this->ring, nullptr);
-    EXPECT_EQ(this->translatePart->getSceneItemType(), Kairn::Graphics::SceneItemOverlay);
-    EXPECT_EQ(this->ring->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
-    ASSERT_NE(this->disc, nullptr);
-    EXPECT_FALSE(this->disc->isVisible());
-    EXPECT_FALSE(this->disc->isPickable());
-}
-
 // setFillable reaches the disc alone; showing the whole widget shows the disc as well.
 TYPED_TEST(TiltRingCompositeTest, FillDiscFollowsSetFillableShowAndSetVisible)
 {
@@ -139,19 +128,6 @@ TYPED_TEST(TiltRingCompositeTest, RingDragEmitsOnlyRotateAndTiltsEverything)
 }
 
 using PlaneTranslateRotateTest = TiltRingCompositeTest<PlaneTranslateRotateWidget>;
-
-// The normal handle's geometry is one group: two arrows, a disc and a dot.
-TEST_F(PlaneTranslateRotateTest, HandleIsADoubleArrowAlongTheNormal)
-{
-    auto* handle = qobject_cast<AxisTranslateWidget*>(translatePart);
-    ASSERT_NE(handle, nullptr);
-    ASSERT_EQ(handle->getGraphicsNodes().size(), 1u);
-    auto* geometry = dynamic_cast<Kairn::Graphics::VyrGroupNode*>(handle->getGraphicsNodes().front());
-    ASSERT_NE(geometry, nullptr);
-    EXPECT_EQ(geometry->childCount(), 4);
-    EXPECT_EQ(geometry->getSceneType(), Kairn::Graphics::SceneItemOverlay);
-    EXPECT_EQ(handle->getDirection(), zAxis);
-}
 
 TEST_F(PlaneTranslateRotateTest, EitherArrowDragsAlongTheNormalOnly)
 {

@@ -1,6 +1,5 @@
 #include "tests/manipulators/rotate/RotateTestSupport.h"
 #include "ui_widgets/manipulators/SphereRotateWidget.h"
-#include "ui_widgets/platform/scene/VyrCircleNode.h"
 #include "ui_widgets/platform/scene/VyrSphereNode.h"
 
 #include <gtest/gtest.h>
@@ -89,22 +88,5 @@ TEST_F(SphereRotateWidgetTest, QuarterTurnsAndTinyMotionsAreHeldBack)
     EXPECT_NEAR(angleOf(steps()[0]), radians(0.3), 2e-5);
     h.release(onCircle(0.3, {0, 0, 1}, {0, 1, 0}));
 }
-
-TEST_F(SphereRotateWidgetTest, TranslucentSphereKeepsAnOpaqueOutlineAndTurnsWhenSilenced)
-{
-    ball->setColor({0.1f, 0.2f, 0.3f, 0.3f});
-    EXPECT_EQ(ball->getSphere()->getColor(), (Lumo::vec4<float>{0.1f, 0.2f, 0.3f, 0.3f}));
-    EXPECT_EQ(ball->getOutline()->getColor(), (Lumo::vec4<float>{0.1f, 0.2f, 0.3f, 1.0f}));
-    EXPECT_FALSE(ball->getOutline()->isFillable());
-
-    // Silenced, the sphere still turns.
-    ball->setSilenced(true);
-    h.press(front(0, 0));
-    EXPECT_TRUE(h.move(front(0.3f, 0)));
-    h.release(front(0.3f, 0));
-    EXPECT_TRUE(log.lines().isEmpty());
-    EXPECT_TRUE(near(ball->getSphere()->getFullTransform().transformPoint({0, 0, 1}), front(0.3f, 0), 1e-4f));
-}
-
 
 } // namespace

@@ -45,20 +45,6 @@ protected:
     ThreeAxisTranslateWidget* translatePart = nullptr;
 };
 
-TEST_F(TriadWidgetTest, RotatePartFirstAndSmallerArrowsInside)
-{
-    ASSERT_EQ(triad->getChildren().size(), 2u);
-    ASSERT_NE(rotatePart, nullptr);
-    ASSERT_NE(translatePart, nullptr);
-    EXPECT_FALSE(triad->isDeformable());
-    EXPECT_EQ(translatePart->getScale(), 0.6f);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_FLOAT_EQ(translatePart->getAxisTranslateWidget(i)->getScale(), 0.6f);
-        EXPECT_EQ(rotatePart->getAxisRotateWidget(i)->getScale(), 1.0f);
-    }
-    EXPECT_EQ(h.handler()->getWidgets(), std::vector<Velto::UiWidget::IWidget3D*>{triad});
-}
-
 TEST_F(TriadWidgetTest, ArrowDragTranslatesTheWholeTriad)
 {
     // Along the Y arrow (0.6 long after scaling) from 0.3 to 0.8.

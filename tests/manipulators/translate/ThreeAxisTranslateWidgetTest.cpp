@@ -84,32 +84,3 @@ TEST(ThreeAxisTranslateWidget, ArrowsTravelTogetherUnlessDeformable)
     }
     EXPECT_TRUE(live.unchanged());
 }
-
-// The arrows come in the order X, Y, Z with their resting colours; indices count arrows only,
-// and arrows the host adds later continue the count.
-TEST(ThreeAxisTranslateWidget, IndexedAccessCountsOnlyArrows)
-{
-    Tool tool;
-    // rgba(112, 173, 193), rgba(255, 170, 89), rgba(158, 192, 152), all opaque.
-    const Lumo::vec4<float> resting[] = {{112 / 255.f, 173 / 255.f, 193 / 255.f, 1},
-                                          {255 / 255.f, 170 / 255.f, 89 / 255.f, 1},
-                                          {158 / 255.f, 192 / 255.f, 152 / 255.f, 1}};
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_NE(tool.arrow(i), nullptr);
-        EXPECT_TRUE(near(tool.arrow(i)->getDirection(), axes[i], 1e-6f));
-        const Lumo::vec4<float> colour = tool.arrow(i)->getColor();
-        EXPECT_LT(Lumo::length(colour - resting[i]), 1e-6f) << "arrow " << i;
-        EXPECT_EQ(tool.arrow(i)->getWidgetEventHandler(), tool.harness.handler());
-        EXPECT_EQ(tool.arrow(i)->getSceneItemType(), Kairn::Graphics::SceneItemWidget);
-    }
-    EXPECT_EQ(tool.arrow(3), nullptr);
-    EXPECT_EQ(tool.arrow(-1), nullptr);
-
-    auto* handler = tool.harness.handler();
-    tool.widget->addWidget(Velto::UiWidget::Widget3DGroup::createWidget3D(handler, Kairn::Graphics::SceneItemWidget));
-    EXPECT_EQ(tool.arrow(3), nullptr);
-    auto* extra = AxisTranslateWidget::createWidget3D(handler, Kairn::Graphics::SceneItemWidget);
-    tool.widget->addWidget(extra);
-    EXPECT_EQ(tool.arrow(3), extra);
-    EXPECT_EQ(tool.arrow(4), nullptr);
-}

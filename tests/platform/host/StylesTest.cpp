@@ -1,12 +1,8 @@
-#include "ui_widgets/platform/host/Conversion.h"
 #include "ui_widgets/platform/host/Styles.h"
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 using Velto::Resource::Styles;
-using Velto::Utilities::Conversion::ToColor4;
 
 namespace {
 
@@ -23,34 +19,11 @@ void expectRgba(const QColor& color, double red, double green, double blue, doub
 
 } // namespace
 
-// Every colour text the widgets use; the expected channels are read out of the text: r/255, g/255,
-// b/255 and a/100.
-TEST(StylesTest, WidgetColourTextsGiveTheirChannels)
+// The widgets' colour texts come in these spellings.
+TEST(StylesTest, ColourTextSpellings)
 {
-    const QStringList texts = {
-        "rgba(112, 173, 193, 100%)", "rgba(126, 126, 126, 100%)", "rgba(128, 128, 128, 100%)",
-        "rgba(128, 128, 128, 50%)",  "rgba(141, 189, 205, 100%)", "rgba(158, 192, 152, 100%)",
-        "rgba(177, 205, 173, 100%)", "rgba(180, 180, 180, 100%)", "rgba(196, 196, 196, 100%)",
-        "rgba(220, 220, 220, 100%)", "rgba(220, 220, 220, 50%)",  "rgba(220, 220, 220, 60%)",
-        "rgba(240, 240, 240, 50%)",  "rgba(255, 138, 138, 100%)", "rgba(255, 161, 161, 100%)",
-        "rgba(255, 170, 89, 100%)",  "rgba(255, 187, 122, 100%)", "rgba(96, 96, 96, 100%)",
-        // Axis colours are assembled without spaces.
-        "rgba(255,138,138,100%)",    "rgba(177,205,173,100%)",    "rgba(141,189,205,100%)",
-    };
-    const QRegularExpression numbers(R"(\d+)");
-    for (const QString& text : texts) {
-        SCOPED_TRACE(text.toStdString());
-        QList<double> n;
-        for (const QRegularExpressionMatch& m : numbers.globalMatch(text))
-            n.append(m.captured().toDouble());
-        ASSERT_EQ(n.size(), 4);
-        expectRgba(Styles::ColorFromString(text), n[0] / 255, n[1] / 255, n[2] / 255, n[3] / 100);
-    }
-    expectRgba(Styles::Instance().Color3DWidgetBlue(), 112. / 255, 173. / 255, 193. / 255, 1);
-}
-
-TEST(StylesTest, OtherSpellings)
-{
+    expectRgba(Styles::ColorFromString("rgba(112, 173, 193, 100%)"), 112. / 255, 173. / 255, 193. / 255, 1);
+    expectRgba(Styles::ColorFromString("rgba(255,138,138,50%)"), 1, 138. / 255, 138. / 255, 0.5);
     expectRgba(Styles::ColorFromString("  RGBA( 10 ,20,30 , 40 % )  "), 10. / 255, 20. / 255, 30. / 255, 0.4);
     expectRgba(Styles::ColorFromString("rgba(0, 0, 0, 0.25)"), 0, 0, 0, 0.25);
     expectRgba(Styles::ColorFromString("rgba(12.75, 0, 0, 12.5%)"), 12.75 / 255, 0, 0, 0.125);
@@ -69,23 +42,4 @@ TEST(StylesTest, UnreadableOrOutOfRangeTextGivesAnInvalidColour)
         SCOPED_TRACE(text);
         EXPECT_FALSE(Styles::ColorFromString(QString::fromUtf8(text)).isValid());
     }
-}
-
-// Text to the vector a node is coloured with; other colour models are converted, invalid is
-// transparent black.
-TEST(StylesTest, ToColor4ConvertsEveryColourModel)
-{
-    const Kairn::Objects::Color4 orange = ToColor4(Styles::ColorFromString("rgba(255, 170, 89, 50%)"));
-    const Kairn::Objects::Color4 green = ToColor4(QColor::fromHsvF(1.0f / 3, 1.0f, 1.0f, 0.25f));
-    const struct
-    {
-        Kairn::Objects::Color4 actual, expected;
-    } rows[] = {{orange, {1, 170.0f / 255, 89.0f / 255, 0.5f}}, {green, {0, 1, 0, 0.25f}}};
-    for (const auto& row : rows) {
-        EXPECT_NEAR(row.actual.r, row.expected.r, 1e-5f);
-        EXPECT_NEAR(row.actual.g, row.expected.g, 1e-5f);
-        EXPECT_NEAR(row.actual.b, row.expected.b, 1e-5f);
-        EXPECT_NEAR(row.actual.a, row.expected.a, 1e-5f);
-    }
-    EXPECT_EQ(ToColor4(QColor()), Kairn::Objects::Color4(0, 0, 0, 0));
 }

@@ -78,20 +78,3 @@ TEST(ViewResponderTest, ConsumedEventsDoNotReachTheFilteredView)
     EXPECT_EQ(responder.log, QStringList({"press", "double-click", "release", "press", "double-click", "release"}));
     EXPECT_EQ(view.received, QStringList({"double-click", "press", "double-click", "release", "wheel"}));
 }
-
-// The base consumes nothing; the operations are slots a host can reach through the meta-object system.
-TEST(ViewResponderTest, BaseConsumesNothingAndOperationsAreInvokableSlots)
-{
-    ViewResponder base;
-    QMouseEvent press = mouseEvent(QEvent::MouseButtonPress, Qt::LeftButton);
-    QEvent enter(QEvent::Enter);
-    EXPECT_FALSE(base.dispatchEvent(&press));
-    EXPECT_FALSE(base.dispatchEvent(&enter));
-    EXPECT_FALSE(base.dispatchEvent(nullptr));
-
-    PressResponder responder;
-    bool consumed = false;
-    ASSERT_TRUE(QMetaObject::invokeMethod(&responder, "mousePress", Qt::DirectConnection,
-                                          Q_RETURN_ARG(bool, consumed), Q_ARG(QMouseEvent*, &press)));
-    EXPECT_TRUE(consumed);
-}

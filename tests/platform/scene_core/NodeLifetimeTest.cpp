@@ -1,36 +1,12 @@
-#include "tests/platform/scene_core/ProbeCubeNode.h"
 #include "ui_widgets/platform/math/AutoPtr.h"
-#include "ui_widgets/platform/math/Intern.h"
-#include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 #include "ui_widgets/platform/scene/VyrScene.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using namespace Kairn::Graphics;
 using Lumo::float3;
 using Lumo::Objects::AutoPtr;
-
-namespace {
-
-VyrGraphicsNode* rootAttachment(VyrGraphicsNode* node)
-{
-    return static_cast<VyrGraphicsNode*>(node->GetVoidAttachment(VyrGroupNode::InterfaceID()));
-}
-
-// Casts a ray straight down -z from high above (x, y).
-PickHit pickDown(VyrGraphicsNode* node, float x, float y, bool includeHidden = false)
-{
-    PickContext context;
-    context.includeHidden = includeHidden;
-    PickHit hit;
-    node->pickRay(Kairn::Objects::Ray3<float>({x, y, 100.0f}, {0.0f, 0.0f, -1.0f}), context, hit);
-    return hit;
-}
-
-} // namespace
 
 TEST(NodeLifetime, LastReleaseDestroysTheNodeAndTakesItOutOfItsScene)
 {
@@ -96,117 +72,4 @@ TEST(NodeLifetime, GroupHoldsAndReleasesItsChildren)
     group->ReleaseRef();
     EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
     EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore);
-}
-
-TEST(NodeLifetime, RootAttachmentFollowsNestingAndRemoval)
-{
-    AutoPtr<VyrGroupNode> outer = VyrGroupNode::createGraphicsNode();
-    AutoPtr<VyrGroupNode> inner = VyrGroupNode::createGraphicsNode();
-    VyrGraphicsNode* a = VyrGraphicsNode::createGraphicsNode();
-    VyrGraphicsNode* b = VyrGraphicsNode::createGraphicsNode();
-    outer->addChildNode(a, false);
-    inner->addChildNode(b, false);
-    EXPECT_EQ(rootAttachment(b), inner.get());
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(b), inner.get());
-
-    outer->addChildNode(inner.get(), false);
-    EXPECT_EQ(rootAttachment(a), outer.get());
-    EXPECT_EQ(rootAttachment(inner.get()), outer.get());
-    EXPECT_EQ(rootAttachment(b), outer.get());
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(b), outer.get());
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(outer.get()), nullptr);
-    EXPECT_EQ(VyrGroupNode::getRootParentNode(nullptr), nullptr);
-    EXPECT_FALSE(inner->addChildNode(outer.get(), false)); // would make a cycle
-
-    outer->removeChildNode(inner.get());
-    EXPECT_EQ(rootAttachment(inner.get()), nullptr);
-    EXPECT_EQ(rootAttachment(b), inner.get());
-    EXPECT_EQ(rootAttachment(a), outer.get());
-
-    // Moving a child straight from one group to another re-roots it.
-    AutoPtr<VyrGroupNode> other = VyrGroupNode::createGraphicsNode();
-    other->addChildNode(a, false);
-    EXPECT_EQ(outer->childCount(), 0);
-    EXPECT_EQ(rootAttachment(a), other.get());
-}
-
-TEST(NodeLifetime, ProxyNodeIsDrawnAsMainAndPickedThroughItsProxy)
-{
-    const int nodesBefore = VyrGraphicsNode::NetObjectCount();
-    {
-        ProbeCubeNode* main = ProbeCubeNode::create();
-        ProbeCubeNode* proxy = ProbeCubeNode::create();
-        proxy->setScale(3.0f); // the fat pick shape spans [-3, 3]
-        AutoPtr<VyrGraphicsNodeWithProxy> handle = VyrGraphicsNodeWithProxy::createGraphicsNodeWithProxy(main, proxy);
-        ASSERT_TRUE(handle);
-        EXPECT_TRUE(VyrGraphicsNodeWithProxy::isProxyNode(proxy));
-        EXPECT_FALSE(VyrGraphicsNodeWithProxy::isProxyNode(main));
-        EXPECT_FALSE(VyrGraphicsNodeWithProxy::isProxyNode(nullptr));
-        EXPECT_EQ(VyrGraphicsNodeWithProxy::getGraphicsNodeWithProxy(proxy), handle.get());
-        EXPECT_EQ(VyrGraphicsNodeWithProxy::createGraphicsNodeWithProxy(main, proxy), nullptr); // parts taken
-        EXPECT_EQ(VyrGraphicsNodeWithProxy::createGraphicsNodeWithProxy(main, nullptr), nullptr);
-
-        handle->setPosition({10, 0, 0});
-        // x = 12.5 is outside the main cube ([9, 11]) but inside the proxy ([7, 13]).
-        PickHit hit = pickDown(handle.get(), 12.5f, 0.0f);
-        EXPECT_EQ(hit.node, proxy);
-        EXPECT_FLOAT_EQ(hit.distance, 97.0f); // from z = 100 down to the proxy's top at z = 3
-        EXPECT_FLOAT_EQ(hit.worldPoint.x, 12.5f);
-        EXPECT_EQ(pickDown(handle.get(), 14.0f, 0.0f).node, nullptr);
-        EXPECT_NEAR(handle->getXLength(), 2.0f, 1e-6f); // measured on the main node
-
-        const Lumo::vec4<float> red{1, 0, 0, 1};
-        handle->setColor(red);
-        EXPECT_EQ(main->getColor(), red);
-        EXPECT_NE(proxy->getColor(), red);
-
-        handle->setVisible(false);
-        EXPECT_EQ(pickDown(handle.get(), 10.0f, 0.0f).node, nullptr);
-        EXPECT_EQ(pickDown(handle.get(), 10.0f, 0.0f, true).node, proxy);
-    }
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
-}
-
-TEST(NodeLifetime, InterfacesAndClassNames)
-{
-    AutoPtr<VyrGroupNode> group = VyrGroupNode::createGraphicsNode();
-    VyrGraphicsNode* asNode = group.get();
-    EXPECT_EQ(group->GetInterface(VyrGroupNode::InterfaceID()), static_cast<void*>(group.get()));
-    EXPECT_EQ(group->GetInterface(VyrGraphicsNode::InterfaceID()), static_cast<void*>(asNode));
-    EXPECT_EQ(group->GetInterface(VyrGraphicsNodeWithProxy::InterfaceID()), nullptr);
-    EXPECT_EQ(group->GetInterface(nullptr), nullptr);
-    EXPECT_EQ(group->ClassName(), Lumo::Objects::Intern(L"VyrGroupNode"));
-
-    AutoPtr<VyrGraphicsNode> plain = VyrGraphicsNode::createGraphicsNode();
-    EXPECT_EQ(plain->GetInterface(VyrGroupNode::InterfaceID()), nullptr);
-    EXPECT_EQ(VyrGraphicsNode::getGraphicsNodeFromLumoNode(group->getRenderNode()), asNode);
-    EXPECT_EQ(VyrGraphicsNode::getGraphicsNodeFromLumoNode(nullptr), nullptr);
-}
-
-TEST(NodeLifetime, CountersFollowCreationCopyAssignmentAndDestruction)
-{
-    const int nodesBefore = VyrGraphicsNode::NetObjectCount();
-    const int groupsBefore = VyrGroupNode::NetObjectCount();
-    AutoPtr<VyrGroupNode> group = VyrGroupNode::createGraphicsNode();
-    group->addChildNode(VyrGraphicsNode::createGraphicsNode(), false);
-    group->setPosition({1, 2, 3});
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore + 1);
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore + 2);
-
-    AutoPtr<VyrGroupNode> copy = new VyrGroupNode(*group);
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore + 2);
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore + 3);
-    EXPECT_EQ(copy->getPosition(), (float3{1, 2, 3}));
-    EXPECT_EQ(copy->childCount(), 0);
-    EXPECT_NE(copy->getWorldMatrix(), group->getWorldMatrix());
-
-    copy->setPosition({0, 0, 0});
-    *copy = *group;
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore + 2);
-    EXPECT_EQ(copy->getPosition(), (float3{1, 2, 3}));
-
-    copy.reset();
-    group.reset();
-    EXPECT_EQ(VyrGroupNode::NetObjectCount(), groupsBefore);
-    EXPECT_EQ(VyrGraphicsNode::NetObjectCount(), nodesBefore);
 }

@@ -18,6 +18,7 @@ namespace Lumo::Objects {
 class SharedMatrix : public ARefCounted, public HeapOperators
 {
 public:
+    // Implemented by whoever keeps state derived from the matrix and must follow its steps.
     class Holder
     {
     public:

@@ -14,12 +14,14 @@ struct vec2
     T x{}, y{};
 };
 
+// A point, direction or translation in world units (float3 is vec3<float>).
 template<class T>
 struct vec3
 {
     T x{}, y{}, z{};
 };
 
+// An RGBA colour with components in 0..1, or a homogeneous point.
 template<class T>
 struct vec4
 {

@@ -12,6 +12,7 @@ namespace Lumo::Graphics {
 // Every field can be assigned (`b.FixedScaleFactor = 2`) or set call-style (`b.FixedScaleFactor(2)`).
 struct Billboard
 {
+    // One setting of the billboard: read like its value, assigned, or set call-style.
     template<class T>
     struct Field
     {

@@ -19,6 +19,7 @@ class TriangleMesh;
 class MeshRayIntersector
 {
 public:
+    // Where a ray first met the mesh.
     struct Hit
     {
         float t = 0.0f;              // in units of the ray's direction: point = ray.pointAt(t)
