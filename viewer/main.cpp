@@ -15,7 +15,9 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Gallery of the 3D widget library: drag the widgets, "
-                                                    "watch the model follow and the signals arrive."));
+                                                    "watch the model follow and the signals arrive. While dragging, Esc or the "
+                                                    "right button cancels, Shift moves finely and Ctrl drags without "
+                                                    "snapping."));
     parser.addHelpOption();
     const QCommandLineOption tour(QStringLiteral("tour"),
                                   QStringLiteral("Run the scripted tour and write its pictures to <directory>."),

@@ -21,6 +21,9 @@
 #include "ui_widgets/tracking/SurveyPointWidget.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPointer>
@@ -322,5 +325,46 @@ TEST_F(ViewerWindowTest, ObjModelsOpenUprightForTheChosenUpAxisAndFramed)
         EXPECT_NEAR(bounds.yLength(), row.depthAlongY, 1e-5);
         // Framed: the model's centre is in the middle of the view.
         EXPECT_LT(QLineF(projected(window.model().center()), QPointF(320, 240)).length(), 1.0);
+    }
+}
+
+TEST_F(ViewerWindowTest, FilesThatAreNoModelAreRefusedWithTheReasonAndTheModelStays)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* reason;
+    } files[] = {
+        {"broken.obj", "v 0 0 0\nv 1 0 0\nf 1 2 7\n", "out of range"},
+        {"empty.obj", "", "empty"},
+        {"huge-index.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 4294967299\n", "out of range"},
+        {"binary.obj", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary"},
+        {"utf16.obj", QByteArray("\xff\xfev\0 \0" "0\0 \0" "0\0 \0" "0\0\n\0", 18), "UTF-16"},
+        {"missing.obj", {}, "cannot open"},
+    };
+    const QString modelBefore = window.model().modelName();
+    const std::size_t trianglesBefore = window.model().triangleCount();
+    for (const auto& file : files) {
+        const QString path = dir.filePath(QString::fromLatin1(file.name));
+        if (!file.bytes.isNull()) {
+            QFile out(path);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(file.bytes);
+        }
+        const int logLines = window.logLineCount();
+        EXPECT_FALSE(window.openModel(path)) << file.name;
+        EXPECT_EQ(window.model().modelName(), modelBefore) << file.name;
+        EXPECT_EQ(window.model().triangleCount(), trianglesBefore) << file.name;
+        EXPECT_EQ(window.logLineCount(), logLines + 1) << file.name;
+        QPointer<QMessageBox> box = window.findChild<QMessageBox*>();
+        ASSERT_TRUE(box) << file.name;
+        EXPECT_TRUE(box->isVisible()) << file.name;
+        EXPECT_TRUE(box->text().contains(QLatin1String(file.reason))) << file.name << ": " << box->text().toStdString();
+        EXPECT_TRUE(box->text().contains(modelBefore)) << file.name;
+        box->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(box.isNull()) << file.name;
     }
 }

@@ -7,6 +7,7 @@
 #include "ui_widgets/platform/scene/VyrScene.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
@@ -26,6 +27,11 @@ public:
         if (!handler)
             return false;
         const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress) {
+            const bool consumed = handler->keyPress(static_cast<QKeyEvent*>(event));
+            m_harness.m_results.push_back({type, QPointF(), consumed});
+            return consumed;
+        }
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
             && type != QEvent::MouseButtonDblClick)
             return false;
@@ -52,7 +58,7 @@ InteractionHarness::InteractionHarness(QSize viewSize)
     m_view->resize(viewSize);
     m_view->setMouseTracking(true);
     m_viewport->getCamera()->lookAt({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
-    m_handler = std::make_unique<Velto::UiWidget::Widget3DEventHandler>(m_view.get(), m_viewport.get());
+    createHandler();
     m_forwarder = std::make_unique<Forwarder>(*this);
     m_view->installEventFilter(m_forwarder.get());
 }
@@ -85,6 +91,12 @@ Velto::UiWidget::Widget3DEventHandler* InteractionHarness::handler() const
 void InteractionHarness::destroyHandler()
 {
     m_handler.reset();
+}
+
+void InteractionHarness::createHandler()
+{
+    m_handler.reset();
+    m_handler = std::make_unique<Velto::UiWidget::Widget3DEventHandler>(m_view.get(), m_viewport.get());
 }
 
 QPointF InteractionHarness::screenPoint(const Lumo::float3& world) const
@@ -172,6 +184,14 @@ std::vector<bool> InteractionHarness::moveAlong(const Lumo::float3& from, const 
     for (int i = 1; i <= steps; ++i)
         moves.push_back(moveAt(i == steps ? end : start + (end - start) * (double(i) / steps), modifiers));
     return moves;
+}
+
+bool InteractionHarness::keyPress(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    const std::size_t answered = m_results.size();
+    QApplication::sendEvent(m_view.get(), &event);
+    return m_results.size() > answered && m_results.back().consumed;
 }
 
 const std::vector<HandlerResult>& InteractionHarness::results() const

@@ -52,6 +52,8 @@ public:
     Velto::UiWidget::Widget3DEventHandler* handler() const;
     // Destroys the handler before the widgets that use it (lifetime tests); handler() is then null.
     void destroyHandler();
+    // A new handler for the same view and viewport, replacing the current one (if any).
+    void createHandler();
 
     // Sub-pixel screen position of a world point.
     QPointF screenPoint(const Lumo::float3& world) const;
@@ -86,6 +88,9 @@ public:
     // `steps` moves without pressing, the last one at `to`: the mouse passing over the view.
     std::vector<bool> moveAlong(const Lumo::float3& from, const Lumo::float3& to, int steps,
                                 Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // A key press of the view, forwarded to the handler's keyPress; returns whether it was consumed.
+    bool keyPress(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     const std::vector<HandlerResult>& results() const;
 

@@ -60,7 +60,7 @@ bool CameraWidget::eventFilter(QObject* watched, QEvent* event)
         const auto* release = static_cast<QMouseEvent*>(event);
         if (release->button() == Qt::LeftButton) {
             watched->removeEventFilter(this);
-            if ((release->pos() - clickPress).manhattanLength() <= draggingThreshold())
+            if (manhattanDistance(release->pos(), clickPress) <= draggingThreshold())
                 mouseUp(Widget3DMouseEvent(release));
         }
     }

@@ -1,42 +1,14 @@
 #include "ui_widgets/annotation/DimensionBoundingBoxWidget.h"
 
-#include "ui_widgets/platform/host/ResourceStrings.h"
-#include "ui_widgets/platform/host/ZelUnitService.h"
+#include "ui_widgets/framework/LengthText.h"
 #include "ui_widgets/platform/math/SharedMatrix.h"
 #include "ui_widgets/platform/scene/Billboard.h"
 #include "ui_widgets/platform/scene/VyrTextNode.h"
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
 namespace Velto::UiWidget {
-
-namespace {
-
-QString unitAbbreviation(int unit)
-{
-    namespace Text = Velto::Resource::String;
-    switch (unit) {
-    case Zel::Common::UNIT_METER: return Text::UNIT_METER_SHORT_TEXT;
-    case Zel::Common::UNIT_INCH: return Text::UNIT_INCH_SHORT_TEXT;
-    case Zel::Common::UNIT_CENTIMETER: return Text::UNIT_CENTIMETER_SHORT_TEXT;
-    case Zel::Common::UNIT_MICRON: return Text::UNIT_MICRON_TEXT;
-    default: return Text::UNIT_MILLIMETER_SHORT_TEXT;
-    }
-}
-
-// "X  12.5 mm": fixed notation, so tiny lengths read 0.0 and huge ones never take an exponent.
-std::wstring dimensionLabel(const wchar_t* prefix, double value, const QString& abbreviation)
-{
-    std::wostringstream text;
-    text.setf(std::ios::fixed, std::ios::floatfield);
-    text.precision(1);
-    text << prefix << value << L" " << abbreviation.toStdWString();
-    return text.str();
-}
-
-} // namespace
 
 DimensionBoundingBoxWidget* DimensionBoundingBoxWidget::createWidget3D(Widget3DEventHandler* handler,
                                                                        Kairn::Graphics::SceneItemType type)
@@ -115,14 +87,11 @@ void DimensionBoundingBoxWidget::updateToBox(const Kairn::Objects::Box<double>& 
     const Kairn::Objects::Vector3<double> center = box.center();
     boxNode->setPosition({float(center.x), float(center.y), float(center.z)});
 
-    const QString abbreviation = unitAbbreviation(unit);
     setTextScale(float(double(0.05f) * std::min({lengths[0], lengths[1], lengths[2]})));
 
     const wchar_t* prefixes[3] = {L"X  ", L"Y  ", L"Z  "};
-    for (int axis = 0; axis < 3; ++axis) {
-        const double converted = ZelUnitService::convertUnits(lengths[axis], Zel::Common::UNIT_MILLIMETER, unit, 1);
-        dimensionTexts[std::size_t(axis)]->setText(dimensionLabel(prefixes[axis], converted, abbreviation).c_str());
-    }
+    for (int axis = 0; axis < 3; ++axis)
+        dimensionTexts[std::size_t(axis)]->setText(lengthText(prefixes[axis], lengths[axis], unit).c_str());
 
     const Kairn::Objects::Vector3<double>& min = box.min();
     const Kairn::Objects::Vector3<double>& max = box.max();

@@ -136,11 +136,17 @@ void IWidget3D::transformBy(const ADevMatrix& matrix, bool aboutPosition)
     if (matrix.IsIdentity() || !matrix.isFinite() || isStatic)
         return;
     const ADevMatrix step = aboutPosition ? stepAbout(matrix, getPosition()) : matrix;
-    position = step.transformPoint(position);
+    const Lumo::float3 moved = step.transformPoint(position);
+    const float scaled = scale * Matrix4(matrix).extractScale().z;
+    // A step that would carry the pose past the float range is refused as a whole, so that the
+    // pose and the nodes stay together.
+    if (!Lumo::isFinite(moved) || !std::isfinite(scaled))
+        return;
+    position = moved;
     const Lumo::float3 turned = Lumo::normalized(step.transformVector(direction));
     if (turned != Lumo::float3{})
         direction = turned;
-    scale *= Matrix4(matrix).extractScale().z;
+    scale = scaled;
     for (VyrGraphicsNode* node : graphicsNodes)
         node->transformBy(step);
 }
@@ -514,5 +520,18 @@ void IWidget3D::emitWidgetExited(const QMouseEvent& event)
     if (!silenced)
         emit widgetExited(event);
 }
+
+void IWidget3D::emitWidgetDragCancelled(const ADevMatrix& undo)
+{
+    if (!silenced)
+        emit widgetDragCancelled(undo);
+}
+
+void IWidget3D::cancelDrag(const Widget3DMouseEvent& event)
+{
+    mouseUp(event);
+}
+
+void IWidget3D::refreshViewAlignment() {}
 
 } // namespace Velto::UiWidget

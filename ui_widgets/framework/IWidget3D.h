@@ -137,6 +137,14 @@ public:
     // handler, so a widget can be destroyed safely at any time after it has been detached.
     virtual void setWidgetEventHandler(Widget3DEventHandler* handler);
 
+    // Ends a drag that the user cancelled, like a release that yields no step: the widget drops
+    // its drag state and transient nodes. The handler then puts the pose back as it was at the
+    // press. The default releases through mouseUp and discards its step.
+    virtual void cancelDrag(const Widget3DMouseEvent& event);
+    // Called when the camera turned while the handler fades view-aligned handles; handles that
+    // have an axis re-check how close it runs to the line of sight.
+    virtual void refreshViewAlignment();
+
 public slots:
     // Follows another widget's drag steps when connected to its widgetTransform.
     virtual void OnWidgetTransform(const Lumo::Objects::ADevMatrix& matrix);
@@ -174,6 +182,10 @@ public:
     void emitWidgetDeselect(const QMouseEvent& event);
     void emitWidgetEntered(const QMouseEvent& event);
     void emitWidgetExited(const QMouseEvent& event);
+    void emitWidgetDragCancelled(const Lumo::Objects::ADevMatrix& undo);
+
+    // `matrix` conjugated so that it acts about `center`: move center to the origin, apply, move back.
+    static Lumo::Objects::ADevMatrix stepAbout(const Lumo::Objects::ADevMatrix& matrix, const Lumo::float3& center);
 
 signals:
     // Fires after the event handler applied a drag step to the widget: `matrix` is that step,
@@ -188,10 +200,11 @@ signals:
     void widgetEntered(const QMouseEvent& event);
     // Fires when the mouse leaves the widget's handle it had entered; `event` is that move.
     void widgetExited(const QMouseEvent& event);
+    // A drag was cancelled: the widget is back at its pose of the press, and `undo` reverses the
+    // product of every step that widgetTransform reported during the drag.
+    void widgetDragCancelled(const Lumo::Objects::ADevMatrix& undo);
 
 protected:
-    // `matrix` conjugated so that it acts about `center`: move center to the origin, apply, move back.
-    static Lumo::Objects::ADevMatrix stepAbout(const Lumo::Objects::ADevMatrix& matrix, const Lumo::float3& center);
     // The first test of every setDirection: false for a zero or non-finite direction and for one
     // within the 0.99999 cosine of the current direction; otherwise `unit` is the normalised
     // direction and `alignment` its cosine with the current one, taken in double precision.

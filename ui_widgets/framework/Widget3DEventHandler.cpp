@@ -4,6 +4,8 @@
 #include "ui_widgets/framework/Widget3DGroup.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
 #include "ui_widgets/platform/math/Vector3.h"
+#include "ui_widgets/platform/scene/Camera.h"
+#include "ui_widgets/platform/scene/CameraChangeProtocol.h"
 #include "ui_widgets/platform/scene/IGraphicsSystem.h"
 #include "ui_widgets/platform/scene/IPointSelectionTool.h"
 #include "ui_widgets/platform/scene/PointSelectionToolSettings.h"
@@ -12,7 +14,10 @@
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
 #include "ui_widgets/platform/scene/VyrScene.h"
 
+#include <QKeyEvent>
+
 #include <algorithm>
+#include <cmath>
 
 namespace Velto::UiWidget {
 
@@ -55,6 +60,27 @@ bool ownsNode(IWidget3D* widget, VyrGraphicsNode* node)
 
 } // namespace
 
+// Tells the widgets when the line of sight changed, for as long as view-aligned handles fade.
+class Widget3DEventHandler::CameraWatch : public Kairn::Graphics::CameraChangeProtocol
+{
+public:
+    CameraWatch(Widget3DEventHandler& handler_, Kairn::Graphics::Camera* camera_)
+        : handler(handler_)
+        , camera(camera_)
+    {
+        camera->addCameraChangeListener(this);
+    }
+    ~CameraWatch() override { camera->removeCameraChangeListener(this); }
+
+    void cameraOperationBegan(const Ocuvo::CameraParameters&) override {}
+    void cameraParametersChanged(const Ocuvo::CameraParameters&) override { handler.refreshViewAlignment(); }
+    void cameraOperationEnded(const Ocuvo::CameraParameters&) override {}
+
+private:
+    Widget3DEventHandler& handler;
+    Kairn::Graphics::Camera* camera;
+};
+
 Widget3DEventHandler::Widget3DEventHandler(QWidget* view_, Kairn::Graphics::Viewport* viewport_)
     : view(view_)
     , viewport(viewport_)
@@ -67,6 +93,7 @@ Widget3DEventHandler::Widget3DEventHandler(QWidget* view_, Kairn::Graphics::View
 
 Widget3DEventHandler::~Widget3DEventHandler()
 {
+    cameraWatch.reset();
     activeWidget = nullptr;
     hoveredWidget = nullptr;
     // The registry is emptied first, so the widgets' detaching calls find nothing to erase.
@@ -77,7 +104,9 @@ Widget3DEventHandler::~Widget3DEventHandler()
 
 void Widget3DEventHandler::addWidget3D(IWidget3D* widget)
 {
-    if (!widget || isRegistered(widget))
+    // A widget that names another handler (or none) would not unregister itself from this one
+    // when destroyed: it joins through setWidgetEventHandler, which sets both sides.
+    if (!widget || isRegistered(widget) || widget->getWidgetEventHandler() != this)
         return;
     if (qobject_cast<Widget3DGroup*>(widget)) {
         std::vector<IWidget3D*> replaced;
@@ -135,6 +164,8 @@ bool Widget3DEventHandler::mousePress(QMouseEvent* event)
 {
     if (!event)
         return false;
+    if (cancelEnabled && activeWidget && event->button() == Qt::RightButton)
+        return cancelDrag(event->position(), event->modifiers());
     const bool consumed = pressWidget(beginEvent(event), *event);
     endEvent();
     return consumed;
@@ -157,6 +188,9 @@ bool Widget3DEventHandler::pressWidget(const QPointer<IWidget3D>& under, const Q
         consumed = under && under->mouseDown(ev);
         if (consumed && under) {
             activeWidget = under;
+            reportedDragSteps = ADevMatrix::Identity();
+            worldDragMotion = ADevMatrix::Identity();
+            precisionPointer.start(event.position());
             enumerateAllExcept([](IWidget3D* w) { w->updateTransparencyByFactor(FadeFactor); },
                                IWidget3D::getWidgetFromGraphicsNode(ev.graphicsNode));
             under->emitWidgetSelect(event);
@@ -178,6 +212,7 @@ bool Widget3DEventHandler::mouseMove(QMouseEvent* event)
     bool consumed = false;
     if (activeWidget) {
         ev.graphicsNode = lastMouseEvent->graphicsNode;
+        followPrecisionPointer();
         consumed = applyStep(activeWidget, activeWidget->mouseMove(ev));
     } else {
         if (under.data() != hoveredWidget || lastMouseEvent->graphicsNode != ev.graphicsNode) {
@@ -212,6 +247,7 @@ bool Widget3DEventHandler::mouseRelease(QMouseEvent* event)
     if (!event)
         return false;
     const QPointer<IWidget3D> under = beginEvent(event);
+    followPrecisionPointer();
     const Widget3DMouseEvent& ev = *currentEvent;
     // Taken out of the handler first: a widget destroyed by a slot during the release is then
     // not ended a second time by removeWidget3D.
@@ -244,6 +280,185 @@ bool Widget3DEventHandler::mouseRelease(QMouseEvent* event)
     }
     endEvent();
     return consumed;
+}
+
+bool Widget3DEventHandler::keyPress(QKeyEvent* event)
+{
+    if (!event || event->key() != Qt::Key_Escape || !cancelEnabled || !activeWidget)
+        return false;
+    return cancelDrag(lastMouseEvent->position(), event->modifiers());
+}
+
+bool Widget3DEventHandler::cancelDrag(const QPointF& position, Qt::KeyboardModifiers modifiers)
+{
+    // The drag ends as a release of the left button with nothing held, whatever cancelled it, so
+    // that the widget's own release takes no further step.
+    const QPointF global = view ? QPointF(view->mapToGlobal(position)) : position;
+    const QMouseEvent release(QEvent::MouseButtonRelease, position, position, global, Qt::LeftButton, Qt::NoButton,
+                              modifiers);
+    currentEvent = std::make_unique<Widget3DMouseEvent>(&release);
+    refreshLastEvent();
+    const QPointer<IWidget3D> cancelled = std::exchange(activeWidget, nullptr);
+    hoveredWidget = nullptr;
+    cancelled->cancelDrag(*lastMouseEvent);
+    if (cancelled)
+        cancelled->transformBy(ADevMatrix::Invert(worldDragMotion), false);
+    if (cancelled)
+        cancelled->emitWidgetDragCancelled(ADevMatrix::Invert(reportedDragSteps));
+    enumerateAllExcept([](IWidget3D* w) { w->resetColor(); }, nullptr);
+    if (cancelled)
+        cancelled->emitWidgetDeselect(release);
+    if (cancelled)
+        cancelled->resetLastMouseEvent();
+    // The widget jumped back from under the mouse: it is left, and the next move enters whatever
+    // is under the mouse then.
+    if (cancelled)
+        cancelled->mouseLeave(*lastMouseEvent);
+    if (cancelled)
+        cancelled->emitWidgetExited(*lastMouseEvent);
+    restoreCursor();
+    endEvent();
+    return true;
+}
+
+void Widget3DEventHandler::followPrecisionPointer()
+{
+    if (!precisionEnabled || !activeWidget)
+        return;
+    Widget3DMouseEvent& ev = *currentEvent;
+    const QPointF followed =
+        precisionPointer.follow(ev.position(), ev.modifiers().testFlag(precisionModifier), precisionFactor);
+    const QPointF shift = followed - ev.position();
+    const QMouseEvent moved(ev.type(), followed, ev.scenePosition() + shift, ev.globalPosition() + shift, ev.button(),
+                            ev.buttons(), ev.modifiers(), ev.pointingDevice());
+    Widget3DMouseEvent record(&moved);
+    record.graphicsNode = ev.graphicsNode;
+    record.hitPoint = ev.hitPoint;
+    ev = record;
+}
+
+void Widget3DEventHandler::refreshViewAlignment()
+{
+    enumerateAllExcept([](IWidget3D* w) { w->refreshViewAlignment(); }, nullptr);
+}
+
+void Widget3DEventHandler::setCancelEnabled(bool enabled)
+{
+    cancelEnabled = enabled;
+}
+
+bool Widget3DEventHandler::isCancelEnabled() const
+{
+    return cancelEnabled;
+}
+
+void Widget3DEventHandler::setPrecisionEnabled(bool enabled)
+{
+    precisionEnabled = enabled;
+}
+
+bool Widget3DEventHandler::isPrecisionEnabled() const
+{
+    return precisionEnabled;
+}
+
+void Widget3DEventHandler::setPrecisionModifier(Qt::KeyboardModifier modifier)
+{
+    precisionModifier = modifier;
+}
+
+Qt::KeyboardModifier Widget3DEventHandler::getPrecisionModifier() const
+{
+    return precisionModifier;
+}
+
+void Widget3DEventHandler::setPrecisionFactor(float factor)
+{
+    if (std::isfinite(factor) && factor > 0 && factor <= 1)
+        precisionFactor = factor;
+}
+
+float Widget3DEventHandler::getPrecisionFactor() const
+{
+    return precisionFactor;
+}
+
+void Widget3DEventHandler::setSnapStep(float step)
+{
+    if (std::isfinite(step) && step >= 0)
+        snapStep = step;
+}
+
+float Widget3DEventHandler::getSnapStep() const
+{
+    return snapStep;
+}
+
+void Widget3DEventHandler::setScaleSnapStep(float step)
+{
+    if (std::isfinite(step) && step >= 0)
+        scaleSnapStep = step;
+}
+
+float Widget3DEventHandler::getScaleSnapStep() const
+{
+    return scaleSnapStep;
+}
+
+void Widget3DEventHandler::setSnapToggleModifier(Qt::KeyboardModifier modifier)
+{
+    snapToggleModifier = modifier;
+}
+
+Qt::KeyboardModifier Widget3DEventHandler::getSnapToggleModifier() const
+{
+    return snapToggleModifier;
+}
+
+float Widget3DEventHandler::snapStepFor(const Widget3DMouseEvent& event) const
+{
+    return event.modifiers().testFlag(snapToggleModifier) ? 0.0f : snapStep;
+}
+
+float Widget3DEventHandler::scaleSnapStepFor(const Widget3DMouseEvent& event) const
+{
+    return event.modifiers().testFlag(snapToggleModifier) ? 0.0f : scaleSnapStep;
+}
+
+void Widget3DEventHandler::setValueLabelsEnabled(bool enabled)
+{
+    valueLabelsEnabled = enabled;
+}
+
+bool Widget3DEventHandler::areValueLabelsEnabled() const
+{
+    return valueLabelsEnabled;
+}
+
+void Widget3DEventHandler::setValueLabelUnit(Zel::Common::UnitType unit)
+{
+    valueLabelUnit = unit;
+}
+
+Zel::Common::UnitType Widget3DEventHandler::getValueLabelUnit() const
+{
+    return valueLabelUnit;
+}
+
+void Widget3DEventHandler::setViewAlignedFade(bool fade)
+{
+    if (fade == hasViewAlignedFade())
+        return;
+    if (fade && viewport)
+        cameraWatch = std::make_unique<CameraWatch>(*this, viewport->getCamera());
+    else
+        cameraWatch.reset();
+    refreshViewAlignment();
+}
+
+bool Widget3DEventHandler::hasViewAlignedFade() const
+{
+    return cameraWatch != nullptr;
 }
 
 bool Widget3DEventHandler::mouseDoubleClick(QMouseEvent* event)
@@ -367,6 +582,10 @@ bool Widget3DEventHandler::applyStep(IWidget3D* widget, const ADevMatrix& step)
 {
     if (step.IsIdentity())
         return false;
+    if (widget == activeWidget && step.isFinite()) {
+        reportedDragSteps = ADevMatrix::Multiply(reportedDragSteps, step);
+        worldDragMotion = ADevMatrix::Multiply(worldDragMotion, IWidget3D::stepAbout(step, widget->getPosition()));
+    }
     widget->transformBy(step, true);
     widget->emitWidgetTransform(step);
     return true;

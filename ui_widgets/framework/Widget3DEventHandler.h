@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui_widgets/framework/PrecisionPointer.h"
+#include "ui_widgets/platform/host/UnitType.h"
 #include "ui_widgets/platform/host/ViewResponder.h"
 #include "ui_widgets/platform/math/ADevMatrix.h"
 
@@ -58,6 +60,20 @@ struct Widget3DMouseEvent;
 //     view->installEventFilter(handler);   // or call mousePress(...) etc. from the view
 //     auto* widget = SomeWidget::createWidget3D(handler, Kairn::Graphics::SceneItemWidget);
 //
+// Drag options, all off until the host turns them on (with every option off the signals are
+// exactly those above):
+//   cancel       Escape (forwarded to keyPress) or a right-button press during a drag puts the
+//                widget back where the press found it, emits widgetDragCancelled with the matrix
+//                that undoes the reported steps, and ends the drag as a release away from the
+//                widget would.
+//   precision    while the precision modifier is held, mouse motion counts the precision factor
+//                of its length for the dragged widget.
+//   snapping     translation handles move in whole snap steps from the press, scale handles
+//                report whole scale snap steps; holding the snap toggle modifier inverts snapping.
+//   value labels translation and scale handles show the distance or the factor while dragged.
+//   view-aligned fade  an axis handle that points along the line of sight fades and cannot be
+//                grabbed; a drag along such an axis is limited per pixel of mouse motion.
+//
 // The handler owns none of the widgets. Destroying it detaches every widget (their handler
 // becomes null); destroying a widget unregisters it. Either order is safe.
 class Widget3DEventHandler : public Velto::UiBase::ViewResponder
@@ -69,7 +85,7 @@ public:
     ~Widget3DEventHandler() override;
 
     // Registers a top-level widget. A group replaces its registered children; a widget that a
-    // registered group already contains is not listed.
+    // registered group already contains is not listed, nor is a widget whose handler is not this.
     void addWidget3D(IWidget3D* widget);
     // Unregisters `widget`. When the widget (or a widget below a group) owns the node the handler
     // is dragging or hovering by, the drag or hover ends here.
@@ -79,6 +95,37 @@ public:
     bool mouseMove(QMouseEvent* event) override;
     bool mousePress(QMouseEvent* event) override;
     bool mouseRelease(QMouseEvent* event) override;
+    // Escape cancels a drag when cancelling is on; every other key is left to the view.
+    bool keyPress(QKeyEvent* event) override;
+
+    void setCancelEnabled(bool enabled);
+    bool isCancelEnabled() const;
+    void setPrecisionEnabled(bool enabled);
+    bool isPrecisionEnabled() const;
+    void setPrecisionModifier(Qt::KeyboardModifier modifier);
+    Qt::KeyboardModifier getPrecisionModifier() const;
+    // Factors that are not finite or not in (0, 1] are ignored.
+    void setPrecisionFactor(float factor);
+    float getPrecisionFactor() const;
+    // World units; 0 (the default) turns translation snapping off. Negative and non-finite steps
+    // are ignored.
+    void setSnapStep(float step);
+    float getSnapStep() const;
+    // A step of the scale factor; 0 (the default) turns scale snapping off.
+    void setScaleSnapStep(float step);
+    float getScaleSnapStep() const;
+    void setSnapToggleModifier(Qt::KeyboardModifier modifier);
+    Qt::KeyboardModifier getSnapToggleModifier() const;
+    // The translation and scale steps that a drag event snaps to: 0 when it does not snap.
+    float snapStepFor(const Widget3DMouseEvent& event) const;
+    float scaleSnapStepFor(const Widget3DMouseEvent& event) const;
+    void setValueLabelsEnabled(bool enabled);
+    bool areValueLabelsEnabled() const;
+    // The unit distances are shown in; scene lengths are millimetres.
+    void setValueLabelUnit(Zel::Common::UnitType unit);
+    Zel::Common::UnitType getValueLabelUnit() const;
+    void setViewAlignedFade(bool fade);
+    bool hasViewAlignedFade() const;
 
     // The viewport's scene, or null when it is not a VyrScene.
     Kairn::Graphics::VyrScene* GetScene() const;
@@ -115,6 +162,14 @@ private:
     void showCursor(const QCursor& cursor);
     void saveCursorAndShow(const QCursor& cursor);
     void restoreCursor();
+    // Puts the dragged widget back to its pose at the press and ends the drag at `position`.
+    bool cancelDrag(const QPointF& position, Qt::KeyboardModifiers modifiers);
+    // During a drag with precision on, the current record follows the precision pointer.
+    void followPrecisionPointer();
+    // Has every widget re-check its axes against the line of sight.
+    void refreshViewAlignment();
+
+    class CameraWatch;
 
     QPointer<QWidget> view;
     Kairn::Graphics::Viewport* viewport;
@@ -130,6 +185,23 @@ private:
     std::unique_ptr<Kairn::Graphics::IPointSelectionTool> meshSelectionTool;
     std::unique_ptr<Kairn::Graphics::IPointSelectionTool> scenePickTool;
     std::unique_ptr<Kairn::Graphics::IPointSelectionTool> widgetPickTool;
+
+    bool cancelEnabled = false;
+    bool precisionEnabled = false;
+    Qt::KeyboardModifier precisionModifier = Qt::ShiftModifier;
+    float precisionFactor = 0.1f;
+    float snapStep = 0.0f;
+    float scaleSnapStep = 0.0f;
+    Qt::KeyboardModifier snapToggleModifier = Qt::ControlModifier;
+    bool valueLabelsEnabled = false;
+    Zel::Common::UnitType valueLabelUnit = Zel::Common::UNIT_MILLIMETER;
+    // Listens to the camera while view-aligned handles fade.
+    std::unique_ptr<CameraWatch> cameraWatch;
+    // The product of the steps reported during the current drag, as reported, and as they moved
+    // the widget in world space (each about the widget's position at the time).
+    Lumo::Objects::ADevMatrix reportedDragSteps;
+    Lumo::Objects::ADevMatrix worldDragMotion;
+    PrecisionPointer precisionPointer;
 };
 
 } // namespace Velto::UiWidget

@@ -1,5 +1,7 @@
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
 
+#include <cstdlib>
+
 namespace Velto::UiWidget {
 
 namespace {
@@ -43,6 +45,11 @@ Lumo::vec2<float> Widget3DMouseEvent::screenPoint() const
 {
     const QPointF p = position();
     return {float(p.x()), float(p.y())};
+}
+
+qint64 manhattanDistance(const QPoint& a, const QPoint& b)
+{
+    return std::abs(qint64(a.x()) - b.x()) + std::abs(qint64(a.y()) - b.y());
 }
 
 } // namespace Velto::UiWidget

@@ -39,4 +39,8 @@ struct Widget3DMouseEvent : public QMouseEvent
     Lumo::vec2<float> screenPoint() const;
 };
 
+// The Manhattan distance in pixels between two view positions, taken in 64 bits: positions far
+// outside the view would overflow int when subtracted.
+qint64 manhattanDistance(const QPoint& a, const QPoint& b);
+
 } // namespace Velto::UiWidget

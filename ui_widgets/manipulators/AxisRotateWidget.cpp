@@ -2,6 +2,7 @@
 
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
+#include "ui_widgets/manipulators/DragValueLabel.h"
 #include "ui_widgets/manipulators/RotationAngle.h"
 #include "ui_widgets/manipulators/RotationCursor.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
@@ -250,13 +251,7 @@ bool AxisRotateWidget::mouseDown(const Widget3DMouseEvent& event)
         angle = 0.0f;
 
     if (displayAngle) {
-        angleLabel = VyrMarginTextNode::createGraphicsNode();
-        angleLabel->setFont(L"Arial");
-        angleLabel->setFontSize(24.0f);
-        angleLabel->addToScene(scene, Kairn::Graphics::SceneItemOverlay);
-        angleLabel->setColor(textColor);
-        angleLabel->setBackgroundColor(textBackgroundColor);
-        angleLabel->setConstantScreenSize(30, 1.0f);
+        angleLabel = createDragValueLabel(scene, 24.0f, textColor, textBackgroundColor);
         updateAngleLabel();
     }
     return true;

@@ -3,6 +3,7 @@
 #include "ui_widgets/framework/StyleColor.h"
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
+#include "ui_widgets/manipulators/DragValueLabel.h"
 #include "ui_widgets/manipulators/RotationAngle.h"
 #include "ui_widgets/manipulators/RotationCursor.h"
 #include "ui_widgets/nodes/VyrMarginTextNode.h"
@@ -172,18 +173,12 @@ bool PlaneRotateWidget::mouseDown(const Widget3DMouseEvent& event)
 
     angle = 0.0f;
 
-    angleLabel = VyrMarginTextNode::createGraphicsNode();
-    angleLabel->setFont(L"Arial");
-    angleLabel->setFontSize(20.0f);
-    angleLabel->setConstantScreenSize(30, 1.0f);
-    angleLabel->setColor(indicatorColor);
-    angleLabel->setBackgroundColor(styleColor("rgba(128, 128, 128, 100%)"));
+    angleLabel = createDragValueLabel(scene, 20.0f, indicatorColor, styleColor("rgba(128, 128, 128, 100%)"));
     angleStream.str(std::wstring());
     angleStream.clear();
     angleStream.setf(std::ios::fixed, std::ios::floatfield);
     angleStream.precision(1);
     updateAngleLabel();
-    angleLabel->addToScene(scene, SceneItemOverlay);
     return true;
 }
 

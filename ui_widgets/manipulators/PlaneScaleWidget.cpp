@@ -72,10 +72,8 @@ void PlaneScaleWidget::OnWidgetAxisScale(const float3& translation)
 
     // Only the grabber is to travel within the plane: moving everything else back by the in-plane
     // part now leaves the circle's centre where it is once the handler moves the whole group.
-    const bool grabberWasStatic = grabber->isStaticWidget();
-    grabber->setStatic(true);
-    IWidget3D::translateBy(-inPlane);
-    grabber->setStatic(grabberWasStatic);
+    moveCircle(-inPlane);
+    movedInPlaneSincePress = movedInPlaneSincePress - inPlane;
 
     // The radius that keeps the circle running through the grabber. The handler is about to
     // move centre and grabber by the same whole step, so their distance then is their distance
@@ -85,6 +83,34 @@ void PlaneScaleWidget::OnWidgetAxisScale(const float3& translation)
 
     if (!silenced)
         emit widgetScale(scaleCircle->getRadius());
+}
+
+void PlaneScaleWidget::moveCircle(const float3& translation)
+{
+    const bool grabberWasStatic = grabber->isStaticWidget();
+    grabber->setStatic(true);
+    IWidget3D::translateBy(translation);
+    grabber->setStatic(grabberWasStatic);
+}
+
+bool PlaneScaleWidget::mouseDown(const Widget3DMouseEvent& event)
+{
+    const bool taken = Widget3DGroup::mouseDown(event);
+    if (taken) {
+        radiusAtPress = scaleCircle->getRadius();
+        movedInPlaneSincePress = {};
+    }
+    return taken;
+}
+
+void PlaneScaleWidget::cancelDrag(const Widget3DMouseEvent& event)
+{
+    Widget3DGroup::cancelDrag(event);
+    // The handler is about to take the whole group back by the steps it applied; the circle had
+    // stayed behind by their in-plane part.
+    moveCircle(-movedInPlaneSincePress);
+    movedInPlaneSincePress = {};
+    scaleCircle->setRadius(radiusAtPress);
 }
 
 void PlaneScaleWidget::OnWidgetAxisRotate(float radians, const Lumo::Objects::XLine<float>& rotationLine)

@@ -35,6 +35,11 @@ public:
     // the group while the group and everything else it holds are silenced.
     void setSilenced(bool silenced) override;
 
+    bool mouseDown(const Widget3DMouseEvent& event) override;
+    // The circle keeps its centre in the plane by moving itself, outside the steps the handler
+    // applies: a cancelled drag puts that centre and the radius of the press back as well.
+    void cancelDrag(const Widget3DMouseEvent& event) override;
+
 public slots:
     virtual void OnWidgetPlaneTranslate(const Lumo::float3& translation);
     // One grabber step, reported before the handler applies it to the whole group.
@@ -54,6 +59,13 @@ protected:
     ThreeAxisTranslateWidget* grabber = nullptr;
     // One of the group's own nodes; the node list holds its reference.
     Kairn::Graphics::VyrCircleNode* scaleCircle = nullptr;
+    // The radius at the press, and how far the circle has moved itself within the plane since.
+    float radiusAtPress = 0.0f;
+    Lumo::float3 movedInPlaneSincePress{};
+
+private:
+    // Moves the circle (the group without its grabber) by `translation`.
+    void moveCircle(const Lumo::float3& translation);
 };
 
 } // namespace Velto::UiWidget

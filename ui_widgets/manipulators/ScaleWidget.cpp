@@ -1,7 +1,10 @@
 #include "ui_widgets/manipulators/ScaleWidget.h"
 
 #include "ui_widgets/framework/StyleColor.h"
+#include "ui_widgets/framework/Widget3DEventHandler.h"
+#include "ui_widgets/manipulators/DragValueLabel.h"
 #include "ui_widgets/platform/math/Matrix4.h"
+#include "ui_widgets/platform/scene/Viewport.h"
 #include "ui_widgets/platform/scene/VyrConeNode.h"
 #include "ui_widgets/platform/scene/VyrCylinderNode.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
@@ -80,7 +83,7 @@ Lumo::float3 ScaleWidget::getAnchor() const
 ADevMatrix ScaleWidget::mouseMove(const Widget3DMouseEvent& event)
 {
     float travel = 0;
-    if (!continueDrag(event) || !remainingTravel(event, travel))
+    if (!continueDrag(event) || !limitedTravel(event, travel))
         return {};
     // An anchor at the widget gives no scale: there is no distance to relate the drag to.
     const float anchorDistance = Lumo::length(getPosition() - anchor);
@@ -88,10 +91,25 @@ ADevMatrix ScaleWidget::mouseMove(const Widget3DMouseEvent& event)
         return {};
     const float sign = travel > 0 ? 1.0f : -1.0f;
     const float factor = sign * std::abs(travel) / anchorDistance + 1.0f;
-    const float uniformScale = factor > 0 ? factor : 0.0f;
+    float uniformScale = factor > 0 ? factor : 0.0f;
+    const float snapStep = eventHandler ? eventHandler->scaleSnapStepFor(event) : 0.0f;
+    if (snapStep > 0)
+        uniformScale = std::round(uniformScale / snapStep) * snapStep;
     if (!silenced)
         emit widgetSingleAxisScale(uniformScale, anchor);
+    if (showsValueLabel())
+        showValueLabel(factorLabelText(uniformScale), besideHandle());
     return Kairn::Objects::Matrix4<float>::Scale({uniformScale, uniformScale, uniformScale}, anchor);
+}
+
+Lumo::float3 ScaleWidget::besideHandle() const
+{
+    // Level with the middle of the handle, which hangs below the widget's position along the
+    // axis, and off to its side as seen from the eye, so that the cones do not hide the label.
+    const Lumo::float3 middle = getPosition() - getDirection() * (0.5f * getScale());
+    const Lumo::float3 side = Lumo::cross(getDirection(), eventHandler->GetViewport()->getViewDirection());
+    const float sideLength = Lumo::length(side);
+    return sideLength > 0 ? middle + side * (0.75f * getScale() / sideLength) : middle;
 }
 
 void ScaleWidget::OnWidgetTransform(const ADevMatrix& matrix)

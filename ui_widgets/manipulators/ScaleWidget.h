@@ -41,6 +41,9 @@ protected:
 
     void init() override;
 
+    // Where the factor label goes while dragging; needs the handler's viewport.
+    Lumo::float3 besideHandle() const;
+
     Lumo::float3 anchor{};
 };
 

@@ -3,7 +3,9 @@
 #include "ui_widgets/framework/Widget3DEventHandler.h"
 #include "ui_widgets/framework/Widget3DMouseEvent.h"
 #include "ui_widgets/manipulators/AxisTranslateWidget.h"
+#include "ui_widgets/manipulators/DragValueLabel.h"
 #include "ui_widgets/manipulators/ScaleWidget.h"
+#include "ui_widgets/nodes/VyrMarginTextNode.h"
 #include "ui_widgets/platform/math/SharedMatrix.h"
 #include "ui_widgets/platform/scene/IVYRNode.h"
 
@@ -24,6 +26,8 @@ TargetScaleWidget::TargetScaleWidget(Widget3DEventHandler* handler, Kairn::Graph
     : IWidget3D(handler, type)
 {
 }
+
+TargetScaleWidget::~TargetScaleWidget() = default;
 
 TargetScaleWidget* TargetScaleWidget::createWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type)
 {
@@ -101,9 +105,19 @@ ADevMatrix TargetScaleWidget::mouseMove(const Widget3DMouseEvent& event)
 
     const float pressDistance = Lumo::length(dragStartPosition - centre);
     if (pressDistance > minimumPressDistance) {
-        ScaleObject(Lumo::length(handleToReach - centre) / pressDistance);
+        float factor = Lumo::length(handleToReach - centre) / pressDistance;
+        const float snapStep = eventHandler ? eventHandler->scaleSnapStepFor(event) : 0.0f;
+        if (snapStep > 0)
+            factor = std::round(factor / snapStep) * snapStep;
+        ScaleObject(factor);
         if (!silenced)
             emit widgetScale();
+        if (eventHandler && eventHandler->areValueLabelsEnabled()) {
+            if (!factorLabel)
+                factorLabel = createDragValueLabel(eventHandler->GetScene(), 24.0f, textColor, textBackgroundColor);
+            factorLabel->setText(factorLabelText(factor).c_str());
+            factorLabel->setPosition(getPosition());
+        }
     }
     return {};
 }
@@ -112,6 +126,7 @@ ADevMatrix TargetScaleWidget::mouseUp(const Widget3DMouseEvent& event)
 {
     delete mouseDownEvent;
     mouseDownEvent = nullptr;
+    factorLabel.reset();
     return mouseMove(event);
 }
 
@@ -122,6 +137,13 @@ void TargetScaleWidget::ScaleObject(float factor)
     const ADevMatrix scaled = ADevMatrix::Multiply(startTransform, ADevMatrix::Scale({factor, factor, factor}));
     target->setWorldMatrix(new Lumo::Objects::SharedMatrix(scaled));
     UpdateWidget();
+}
+
+void TargetScaleWidget::cancelDrag(const Widget3DMouseEvent& event)
+{
+    if (mouseDownEvent)
+        ScaleObject(1.0f);
+    mouseUp(event);
 }
 
 } // namespace Velto::UiWidget

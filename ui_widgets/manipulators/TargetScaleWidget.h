@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui_widgets/framework/IWidget3D.h"
+#include "ui_widgets/platform/math/AutoPtr.h"
 #include "ui_widgets/platform/math/Vector3.h"
 
 namespace Kairn::Objects {
@@ -8,6 +9,8 @@ class IVYRNode;
 }
 
 namespace Velto::UiWidget {
+
+class VyrMarginTextNode;
 
 // A double-cone handle that scales a host object directly. The handle sits at the target's
 // handle point, on the axis from the target's centre through it. Dragging it sets the target's
@@ -23,10 +26,14 @@ class TargetScaleWidget : public IWidget3D
 
 public:
     static TargetScaleWidget* createWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemType type);
+    ~TargetScaleWidget() override;
 
     bool mouseDown(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseMove(const Widget3DMouseEvent& event) override;
     Lumo::Objects::ADevMatrix mouseUp(const Widget3DMouseEvent& event) override;
+    // The widget scales its target itself, so a cancelled drag gives the target back its matrix
+    // of the press.
+    void cancelDrag(const Widget3DMouseEvent& event) override;
 
     // Places the widget on `target` and aims it away from the target's centre. Null clears the
     // target; the widget then stays where it is and takes no drag.
@@ -60,6 +67,9 @@ protected:
     Lumo::float3 dragStartPosition{};
 
 private:
+    // The factor of the drag, shown while the handler asks for value labels.
+    Lumo::Objects::AutoPtr<VyrMarginTextNode> factorLabel;
+
     bool closestPointToAxis(const Widget3DMouseEvent& event, Lumo::float3& point) const;
 };
 

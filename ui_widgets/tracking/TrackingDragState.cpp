@@ -20,7 +20,7 @@ bool TrackingDragState::isDragging(const Widget3DMouseEvent* record, const Widge
 {
     if (!record)
         return false;
-    if (!m_dragging && (record->pos() - event.pos()).manhattanLength() > m_threshold)
+    if (!m_dragging && manhattanDistance(record->pos(), event.pos()) > m_threshold)
         m_dragging = true;
     return m_dragging;
 }

@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <tuple>
+#include <cmath>
 
 namespace Viewer {
 
@@ -44,6 +45,14 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_handler = std::make_unique<Velto::UiWidget::Widget3DEventHandler>(m_view, &m_view->viewport());
     m_view->setResponder(m_handler.get());
+    // Every drag option on, so that the gallery shows them all; snapping goes in a round step of
+    // about a twentieth of the model.
+    m_handler->setCancelEnabled(true);
+    m_handler->setPrecisionEnabled(true);
+    m_handler->setSnapStep(std::pow(10.0f, std::round(std::log10(m_model->radius() / 20.0f))));
+    m_handler->setScaleSnapStep(0.05f);
+    m_handler->setValueLabelsEnabled(true);
+    m_handler->setViewAlignedFade(true);
     connect(m_view, &SceneView::viewClicked, this, [this](const QPointF& position) {
         const QString placed = m_item ? m_item->click(position) : QString();
         if (!placed.isEmpty())
@@ -230,14 +239,42 @@ void MainWindow::rebuildSettings()
         return;
     SettingsForm form(m_settingsLayout);
     m_item->addSettings(form);
+    addDragOptionSettings(form);
+}
+
+void MainWindow::addDragOptionSettings(SettingsForm& form)
+{
+    Velto::UiWidget::Widget3DEventHandler* handler = m_handler.get();
+    form.addNote(tr("Drag options (every widget of the view)"));
+    form.addCheckBox(tr("Esc or right button cancels"), handler->isCancelEnabled(),
+                     [handler](bool on) { handler->setCancelEnabled(on); });
+    form.addCheckBox(tr("Shift drags a tenth as far"), handler->isPrecisionEnabled(),
+                     [handler](bool on) { handler->setPrecisionEnabled(on); });
+    form.addNumber(tr("Snap step (0: off, Ctrl: free)"), 0.0, 100.0, handler->getSnapStep(), 0.01,
+                   [handler](double step) { handler->setSnapStep(static_cast<float>(step)); });
+    form.addNumber(tr("Scale snap step (0: off)"), 0.0, 1.0, handler->getScaleSnapStep(), 0.05,
+                   [handler](double step) { handler->setScaleSnapStep(static_cast<float>(step)); });
+    form.addCheckBox(tr("Distance and factor labels"), handler->areValueLabelsEnabled(),
+                     [handler](bool on) { handler->setValueLabelsEnabled(on); });
+    form.addCheckBox(tr("Fade axes that point at the eye"), handler->hasViewAlignedFade(),
+                     [handler](bool on) { handler->setViewAlignedFade(on); });
+    form.addNote(tr("While dragging: Esc or the right button puts everything back, Shift moves finely, "
+                    "Ctrl drags without snapping."));
 }
 
 bool MainWindow::openModel(const QString& path, bool quiet)
 {
     QString error;
     if (!m_model->loadObj(path, &error)) {
-        if (!quiet)
-            QMessageBox::warning(this, tr("Open model"), tr("Cannot read %1:\n%2").arg(path, error));
+        const QString message = tr("Cannot open the model: %1.\nThe model shown (%2) stays.")
+                                    .arg(error, m_model->modelName());
+        appendLog(QStringLiteral("-- ") + QString(message).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        if (!quiet) {
+            // Window-modal and not blocking: the view keeps drawing the model it still shows.
+            auto* box = new QMessageBox(QMessageBox::Warning, tr("Open model"), message, QMessageBox::Ok, this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        }
         return false;
     }
     appendLog(tr("-- model %1 (%2 triangles)").arg(m_model->modelName()).arg(m_model->triangleCount()));

@@ -21,6 +21,7 @@ namespace Viewer {
 class CameraStatusListener;
 class GalleryItem;
 class ModelController;
+class SettingsForm;
 class SceneView;
 class SignalRecorder;
 
@@ -44,7 +45,8 @@ public:
     int currentEntry() const { return m_currentEntry; }
     GalleryItem* currentItem() const { return m_item.get(); }
 
-    // False, with a message box unless `quiet`, when the file cannot be read.
+    // False when the file cannot be read: the model stays, the log and (unless `quiet`) a
+    // message box over the window say why.
     bool openModel(const QString& path, bool quiet = false);
     void frameAll();
     void resetCamera();
@@ -56,6 +58,8 @@ private:
     void buildMenus();
     void buildDocks();
     void rebuildSettings();
+    // The handler's drag options, below the shown widget's own settings.
+    void addDragOptionSettings(SettingsForm& form);
     // Marks the entry's row without showing it again.
     void selectInGallery(int index);
     void appendLog(const QString& line);

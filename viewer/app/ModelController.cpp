@@ -1,5 +1,6 @@
 #include "viewer/app/ModelController.h"
 
+#include "ui_widgets/framework/IWidget3D.h"
 #include "ui_widgets/platform/math/Matrix4.h"
 #include "ui_widgets/platform/scene/ObjMeshReader.h"
 #include "ui_widgets/platform/scene/ProceduralMeshes.h"
@@ -134,6 +135,21 @@ void ModelController::scale(float factor)
 void ModelController::beginDrag()
 {
     m_factorSincePress = 1.0f;
+    m_transformAtPress = m_node->getFullTransform();
+    m_radiusAtPress = m_lastRadius;
+    m_followedStepsOnly = true;
+}
+
+void ModelController::undoDrag(const ADevMatrix& undo)
+{
+    auto* widget = qobject_cast<Velto::UiWidget::IWidget3D*>(sender());
+    if (m_followedStepsOnly && widget) {
+        transformBy(Velto::UiWidget::IWidget3D::stepAbout(undo, widget->getPosition()));
+        return;
+    }
+    transformBy(ADevMatrix::Multiply(ADevMatrix::Invert(m_node->getFullTransform()), m_transformAtPress));
+    m_factorSincePress = 1.0f;
+    m_lastRadius = m_radiusAtPress;
 }
 
 void ModelController::scaleSincePress(float factor, const Lumo::float3& anchor)
@@ -144,6 +160,7 @@ void ModelController::scaleSincePress(float factor, const Lumo::float3& anchor)
         return;
     const float step = wanted / m_factorSincePress;
     m_factorSincePress = wanted;
+    m_followedStepsOnly = false;
     transformBy(Kairn::Objects::Matrix4<float>::Scale({step, step, step}, anchor));
 }
 
@@ -153,6 +170,7 @@ void ModelController::scaleByRadius(float radius)
         return;
     if (m_lastRadius > 0.0f)
         scale(radius / m_lastRadius);
+    m_followedStepsOnly = false;
     m_lastRadius = radius;
 }
 
@@ -163,6 +181,7 @@ void ModelController::setReferenceRadius(float radius)
 
 void ModelController::notifyChanged()
 {
+    m_followedStepsOnly = false;
     emit changed();
 }
 

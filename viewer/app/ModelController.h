@@ -68,8 +68,13 @@ public slots:
     void scale(float factor);
     // A whole step in world space (W := W . step).
     void transformBy(const Lumo::Objects::ADevMatrix& step);
-    // Starts a drag for widgets that report a factor relative to the press (the scale widget).
+    // Starts a drag: remembers the pose for undoDrag, and the factor for widgets that report one
+    // relative to the press (the scale widget).
     void beginDrag();
+    // A cancelled drag. Where the model followed the widget's steps, `undo` (about the widget's
+    // position, where the steps acted) takes them back; where it followed factors or radii, it
+    // goes back to the pose of the press.
+    void undoDrag(const Lumo::Objects::ADevMatrix& undo);
     // Uniform scale about `anchor` so that the model is `factor` times its size at the press.
     void scaleSincePress(float factor, const Lumo::float3& anchor);
     // Uniform scale about the model's centre by the ratio of `radius` to the radius before
@@ -99,6 +104,10 @@ private:
     float m_factorSincePress = 1.0f;
     // The last radius scaleByRadius saw, 0 before the first.
     float m_lastRadius = 0.0f;
+    // The pose at the press, and whether the drag moved the model only by the widget's steps.
+    Lumo::Objects::ADevMatrix m_transformAtPress;
+    float m_radiusAtPress = 0.0f;
+    bool m_followedStepsOnly = true;
 };
 
 } // namespace Viewer

@@ -3,6 +3,7 @@
 #include "viewer/render/SceneRenderer.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -152,6 +153,15 @@ void SceneView::wheelEvent(QWheelEvent* event)
     if (!(m_responder && m_responder->mouseWheel(event)))
         m_navigator.wheel(*event);
     update();
+}
+
+void SceneView::keyPressEvent(QKeyEvent* event)
+{
+    if (m_responder && m_responder->keyPress(event)) {
+        update();
+        return;
+    }
+    QOpenGLWidget::keyPressEvent(event);
 }
 
 } // namespace Viewer

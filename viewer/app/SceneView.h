@@ -66,6 +66,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Keys go to the responder first (Escape cancels a widget drag there).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void releaseRenderer();

@@ -33,6 +33,8 @@ WidgetGalleryItem::WidgetGalleryItem(const GalleryContext& context, Velto::UiWid
     if (!m_context.model)
         return;
     QObject::connect(m_widget, SIGNAL(widgetSelect(QMouseEvent)), m_context.model, SLOT(beginDrag()));
+    QObject::connect(m_widget, SIGNAL(widgetDragCancelled(Lumo::Objects::ADevMatrix)), m_context.model,
+                     SLOT(undoDrag(Lumo::Objects::ADevMatrix)));
     for (const ModelBinding& binding : bindings)
         QObject::connect(m_widget, binding.signal, m_context.model, binding.slot);
 }

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -109,6 +110,7 @@ int TourRunner::run()
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
         tourEntry(i);
     placeSurveyPoints();
+    tourDragOptions();
     doubleClickRatchet();
     showCrowd();
 
@@ -290,6 +292,84 @@ void TourRunner::showCrowd()
           << " survey points on the model: " << describe(timing) << "\n";
 }
 
+void TourRunner::tourDragOptions()
+{
+    const auto show = [this](const char* entry) {
+        m_window.resetCamera();
+        m_window.model().resetPose();
+        m_window.showEntry(GalleryRegistry::indexOf(QString::fromLatin1(entry)));
+        return m_window.model().node()->getFullTransform();
+    };
+    const auto report = [this](const QString& step, const Lumo::Objects::ADevMatrix& before, const QString& note) {
+        m_out << step << ": " << describeChange(before, m_window.model().node()->getFullTransform()) << "; " << note
+              << "\n";
+    };
+
+    Lumo::Objects::ADevMatrix before = show("ThreeAxisTranslateWidget");
+    const QPointF cancelTravel{90.0, -40.0};
+    if (const auto handle =
+            dragWithModifiers(cancelTravel, Qt::NoModifier, QStringLiteral("option-1-cancel-dragging"), true)) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(m_window.sceneView(), &escape);
+        snapshot(QStringLiteral("option-1-cancel-cancelled"));
+        sendMouse(QEvent::MouseButtonRelease, *handle + cancelTravel, Qt::LeftButton, Qt::NoButton);
+        report(QStringLiteral("cancel"), before, QStringLiteral("Escape during the drag"));
+    }
+
+    before = show("AxisTranslateWidget");
+    if (dragWithModifiers({0.0, -120.0}, Qt::ShiftModifier, QStringLiteral("option-2-precision")))
+        report(QStringLiteral("precision"), before, QStringLiteral("Shift held for the second half of the drag"));
+
+    before = show("AxisTranslateWidget");
+    if (dragWithModifiers({10.0, -75.0}, Qt::NoModifier, QStringLiteral("option-3-snap")))
+        report(QStringLiteral("snapping"), before,
+               QStringLiteral("travel in steps of %1").arg(m_window.eventHandler()->getSnapStep()));
+
+    before = show("ScaleWidget");
+    if (dragWithModifiers({60.0, -30.0}, Qt::NoModifier, QStringLiteral("option-4-label")))
+        report(QStringLiteral("value label"), before, QStringLiteral("the factor follows the handle"));
+
+    // The arrow's axis along the line of sight: it fades, and a press on it reaches the view.
+    show("AxisTranslateWidget");
+    auto* arrow = qobject_cast<Velto::UiWidget::IWidget3D*>(m_window.currentItem()->signalSource());
+    const Lumo::float3 center = arrow->getPosition();
+    m_window.sceneView()->camera().lookAt(center + arrow->getDirection() * (3.0f * m_window.model().radius()), center,
+                                          std::abs(arrow->getDirection().y) > 0.9f ? Lumo::float3{0, 0, 1}
+                                                                                    : Lumo::float3{0, 1, 0});
+    QApplication::processEvents();
+    const Lumo::vec2<float> onAxis2d =
+        m_window.sceneView()->camera().projectToScreen(center + arrow->getDirection() * (0.5f * arrow->getScale()));
+    const QPointF onAxis(onAxis2d.x, onAxis2d.y);
+    sendMouse(QEvent::MouseButtonPress, onAxis, Qt::LeftButton, Qt::LeftButton);
+    const bool grabbed = m_window.eventHandler()->getActiveWidget() != nullptr;
+    sendMouse(QEvent::MouseButtonRelease, onAxis, Qt::LeftButton, Qt::NoButton);
+    snapshot(QStringLiteral("option-5-view-aligned"));
+    m_out << "view-aligned fade: arrow along the line of sight " << (grabbed ? "grabbed" : "faded, not grabbed")
+          << " by a press on it\n";
+}
+
+std::optional<QPointF> TourRunner::dragWithModifiers(const QPointF& travel, Qt::KeyboardModifiers modifiers,
+                                                     const QString& picture, bool keepPressed)
+{
+    GalleryItem* item = m_window.currentItem();
+    auto* widget = item ? qobject_cast<Velto::UiWidget::IWidget3D*>(item->signalSource()) : nullptr;
+    const auto handle =
+        widget ? HandleFinder(m_window.sceneView()->viewport()).findHandle(widget) : std::optional<QPointF>();
+    if (!handle) {
+        m_out << picture << ": no handle to drag on screen\n";
+        return handle;
+    }
+    sendMouse(QEvent::MouseMove, *handle, Qt::NoButton, Qt::NoButton);
+    sendMouse(QEvent::MouseButtonPress, *handle, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= DragSteps; ++step)
+        sendMouse(QEvent::MouseMove, *handle + travel * (double(step) / DragSteps), Qt::NoButton, Qt::LeftButton,
+                  step > DragSteps / 2 ? modifiers : Qt::NoModifier);
+    snapshot(picture);
+    if (!keepPressed)
+        sendMouse(QEvent::MouseButtonRelease, *handle + travel, Qt::LeftButton, Qt::NoButton, modifiers);
+    return handle;
+}
+
 bool TourRunner::snapshot(const QString& name)
 {
     SceneView* view = m_window.sceneView();
@@ -349,11 +429,12 @@ QString TourRunner::describe(const FrameTiming& timing) const
         .arg(renderer ? renderer->lastFrame().tessellations : 0);
 }
 
-void TourRunner::sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons)
+void TourRunner::sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons,
+                           Qt::KeyboardModifiers modifiers)
 {
     SceneView* view = m_window.sceneView();
     QMouseEvent event(static_cast<QEvent::Type>(type), position, view->mapToGlobal(position), button, buttons,
-                      Qt::NoModifier);
+                      modifiers);
     QApplication::sendEvent(view, &event);
 }
 

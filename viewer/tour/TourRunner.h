@@ -51,6 +51,15 @@ private:
     // Clicks the model at two points left and right of the middle of the view with the survey
     // entry chosen, and pictures the points placed.
     void placeSurveyPoints();
+    // One step per drag option of the handler (the viewer turns them all on): a drag cancelled
+    // with Escape, a drag finished with Shift held, snapped travel, the scale factor label, and an
+    // arrow pointing at the eye that a press goes through.
+    void tourDragOptions();
+    // Drags the handle of the entry shown by `travel`, holding `modifiers` for the second half of
+    // the moves, and pictures the drag as `picture`; released unless `keepPressed`. The handle,
+    // or none.
+    std::optional<QPointF> dragWithModifiers(const QPointF& travel, Qt::KeyboardModifiers modifiers,
+                                             const QString& picture, bool keepPressed = false);
     // Double-clicks the ratchet of the ring as Qt delivers it (press, release, double-click,
     // release) and pictures the ring and the model turned by a quarter.
     void doubleClickRatchet();
@@ -71,7 +80,8 @@ private:
     // The mean over TimedFrames frames, each after a small orbit of the camera.
     FrameTiming timeFrames();
     QString describe(const FrameTiming& timing) const;
-    void sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons);
+    void sendMouse(int type, const QPointF& position, Qt::MouseButton button, Qt::MouseButtons buttons,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     MainWindow& m_window;
     QDir m_directory;

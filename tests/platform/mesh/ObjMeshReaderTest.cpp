@@ -62,8 +62,18 @@ TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
     {
         const char* name;
         QByteArray text;
+        // A word the reason has to contain, where the cause is not plain bad OBJ text.
+        const char* reason = "";
     } cases[] = {
-        {"empty", ""},
+        {"empty", "", "empty"},
+        {"blank lines", " \n\r\n\t\n", "empty"},
+        {"UTF-16 with a byte order mark", QByteArray("\xff\xfev\0 \0" "1\0", 8), "UTF-16"},
+        {"UTF-16 big-endian without a mark", QByteArray("\0v\0 \0" "1", 6), "UTF-16"},
+        {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary"},
+        {"faces of two corners only", triangle + "f 1 2\nf 2 3\n", "three or more corners"},
+        {"index past the int range", triangle + "f 1 2 4294967299\n", "out of range"},
+        {"vertex weights and tags, but no faces", triangle + "vw 1 1e999 0.5\r t crease 999999999/0/0\n", "no faces"},
+        {"huge index", triangle + "f 1 2 99999999999999999999\n", "out of range"},
         {"text garbage", "Lorem ipsum dolor\n%%% 12 ;;\n\x01\x02\xff\n"},
         {"vertex index beyond the count", triangle + "f 1 2 4\n"},
         {"relative index before the first vertex", triangle + "f 1 2 -4\n"},
@@ -78,6 +88,7 @@ TEST_F(ObjMeshReaderTest, BadFilesFailAndLeaveTheMeshAsItWas)
         QString error;
         EXPECT_FALSE(ObjMeshReader::read(write(c.text), mesh, &error)) << c.name;
         EXPECT_FALSE(error.isEmpty()) << c.name;
+        EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << c.name << ": " << error.toStdString();
         EXPECT_EQ(mesh.positions(), before.positions()) << c.name;
         EXPECT_EQ(mesh.indices(), before.indices()) << c.name;
     }

@@ -109,10 +109,15 @@ public:
 
     // The per-axis scale: the lengths of the images of the three basis vectors (the first three
     // rows). Exact for any rotation-and-scale matrix; a mirrored axis reports a positive length.
+    // The row lengths, summed in double precision: a float scale above about 1.8e19 would
+    // overflow when squared.
     Vector3<T> extractScale() const
     {
-        return {Vector3<T>(m[0][0], m[0][1], m[0][2]).length(), Vector3<T>(m[1][0], m[1][1], m[1][2]).length(),
-                Vector3<T>(m[2][0], m[2][1], m[2][2]).length()};
+        const auto rowLength = [this](int row) {
+            const double x = m[row][0], y = m[row][1], z = m[row][2];
+            return T(std::sqrt(x * x + y * y + z * z));
+        };
+        return {rowLength(0), rowLength(1), rowLength(2)};
     }
 
     Vector3<T> transformPoint(const Vector3<T>& p) const

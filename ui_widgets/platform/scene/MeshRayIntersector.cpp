@@ -4,6 +4,7 @@
 
 #include <embree3/rtcore.h>
 
+#include <cmath>
 #include <utility>
 
 namespace Kairn::Graphics {
@@ -32,6 +33,14 @@ private:
 
     RTCDevice m_device;
 };
+
+// Embree stops the process on a ray with a component beyond about 1.8e18 (a pick in the frame of
+// a node scaled down to almost nothing gets one); such a ray is reported as a miss instead.
+bool withinEmbreeRange(const Kairn::Objects::Vector3<float>& v)
+{
+    constexpr float largest = 1.844e18f;
+    return std::abs(v.x) <= largest && std::abs(v.y) <= largest && std::abs(v.z) <= largest;
+}
 
 RTCScene buildScene(const TriangleMesh& mesh)
 {
@@ -118,7 +127,7 @@ std::optional<MeshRayIntersector::Hit> MeshRayIntersector::intersect(const Kairn
 {
     const Kairn::Objects::Vector3<float>& origin = ray.origin();
     const Kairn::Objects::Vector3<float>& direction = ray.direction();
-    if (!m_scene || !ray.isValid() || !(tMax >= 0.0f))
+    if (!m_scene || !ray.isValid() || !(tMax >= 0.0f) || !withinEmbreeRange(origin) || !withinEmbreeRange(direction))
         return std::nullopt;
 
     RTCIntersectContext context;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <istream>
+#include <limits>
 #include <streambuf>
 #include <unordered_map>
 #include <vector>
@@ -50,6 +51,40 @@ Lumo::float3 pointAt(const std::vector<tinyobj::real_t>& values, int index)
             static_cast<float>(values[i + 2])};
 }
 
+// Keeps three weak spots of the parser away from it. It reads face indices with atoi, so an
+// index past the int range would wrap (to -1, the last vertex, with glibc) instead of failing:
+// such a file is refused (false). It converts the joint ids of vertex weights ("vw") from float to
+// int unchecked, and sizes the arrays of subdivision tags ("t") by the counts the line gives, so
+// that a short line can ask for gigabytes: this reader uses neither, so those lines become comments.
+bool keepFromParserWeakSpots(QByteArray& bytes)
+{
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    for (qsizetype start = 0; start < bytes.size();) {
+        // Like the parser, a line ends at a line feed or a carriage return.
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        qsizetype keyword = start;
+        while (keyword < end && isBlank(bytes[keyword]))
+            ++keyword;
+        const auto startsWith = [&](const char* word, qsizetype length) {
+            return end - keyword > length && bytes.mid(keyword, length) == word && isBlank(bytes[keyword + length]);
+        };
+        if (startsWith("vw", 2) || startsWith("t", 1)) {
+            bytes[keyword] = '#';
+        } else if (startsWith("f", 1)) {
+            std::int64_t value = 0;
+            for (qsizetype i = keyword + 1; i < end; ++i) {
+                value = bytes[i] >= '0' && bytes[i] <= '9' ? 10 * value + (bytes[i] - '0') : 0;
+                if (value > std::numeric_limits<int>::max())
+                    return false;
+            }
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ObjMeshReader::read(const QString& path, TriangleMesh& out, QString* error)
@@ -57,8 +92,28 @@ bool ObjMeshReader::read(const QString& path, TriangleMesh& out, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.readAll();
     file.close();
+    return parse(bytes, path, out, error);
+}
+
+bool ObjMeshReader::parse(QByteArray bytes, const QString& path, TriangleMesh& out, QString* error)
+{
+    if (bytes.trimmed().isEmpty())
+        return fail(error, QStringLiteral("%1 is empty").arg(path));
+    // OBJ is ASCII text. UTF-16 (with or without a byte order mark) has a zero byte in every
+    // other place for the ASCII it encodes; other zero bytes mean a binary file.
+    const bool utf16Mark = bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff");
+    const auto printable = [](char c) { return c >= ' ' && c <= '~'; };
+    const bool utf16Zeros = bytes.size() >= 2
+        && ((bytes[0] == '\0' && printable(bytes[1])) || (printable(bytes[0]) && bytes[1] == '\0'));
+    if (utf16Mark || utf16Zeros)
+        return fail(error, QStringLiteral("%1 is UTF-16 text; OBJ files are read as ASCII or UTF-8").arg(path));
+    if (bytes.contains('\0'))
+        return fail(error, QStringLiteral("%1 is a binary file, not OBJ text").arg(path));
+
+    if (!keepFromParserWeakSpots(bytes))
+        return fail(error, QStringLiteral("%1 has a face with a vertex index out of range").arg(path));
 
     ByteArrayBuffer buffer(bytes);
     std::istream stream(&buffer);
@@ -98,7 +153,7 @@ bool ObjMeshReader::read(const QString& path, TriangleMesh& out, QString* error)
         cornerCount += shape.mesh.indices.size();
     }
     if (cornerCount == 0)
-        return fail(error, QStringLiteral("%1 has no faces").arg(path));
+        return fail(error, QStringLiteral("%1 has no faces of three or more corners").arg(path));
 
     // With normals, a vertex is a (position, normal) pair, since OBJ indexes them separately.
     std::vector<Lumo::float3> positions;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace Kairn::Graphics {
@@ -17,6 +18,9 @@ public:
     // not parse, has no face, names a vertex or normal that does not exist or has a coordinate
     // that is not finite; `out` is then left as it was.
     static bool read(const QString& path, TriangleMesh& out, QString* error = nullptr);
+    // The same for the bytes of a file; `name` stands for the file in the reason. Empty, UTF-16
+    // and binary files are told apart from OBJ text that does not parse.
+    static bool parse(QByteArray bytes, const QString& name, TriangleMesh& out, QString* error = nullptr);
 };
 
 } // namespace Kairn::Graphics
