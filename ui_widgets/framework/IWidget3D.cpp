@@ -35,7 +35,7 @@ IWidget3D::IWidget3D(Widget3DEventHandler* handler, Kairn::Graphics::SceneItemTy
     inactiveColor = widgetBlue();
     highlightColor = Utilities::Conversion::ToColor4(Resource::Styles::Instance().Color3DWidgetBlue().lighter(120));
     if (handler)
-        handler->addWidget3D(this);
+        handler->addConstructedWidget3D(this);
 }
 
 IWidget3D::~IWidget3D()

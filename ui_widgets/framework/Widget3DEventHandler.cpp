@@ -97,6 +97,7 @@ Widget3DEventHandler::~Widget3DEventHandler()
     activeWidget = nullptr;
     hoveredWidget = nullptr;
     // The registry is emptied first, so the widgets' detaching calls find nothing to erase.
+    registeredWidgets.clear();
     for (IWidget3D* widget : std::exchange(widgets, {}))
         widget->setWidgetEventHandler(nullptr);
 }
@@ -115,6 +116,13 @@ void Widget3DEventHandler::addWidget3D(IWidget3D* widget)
             removeWidget3D(w);
     }
     if (std::any_of(widgets.begin(), widgets.end(), [widget](IWidget3D* w) { return w->containsWidget(widget); }))
+        return;
+    addConstructedWidget3D(widget);
+}
+
+void Widget3DEventHandler::addConstructedWidget3D(IWidget3D* widget)
+{
+    if (!widget || !registeredWidgets.insert(widget).second)
         return;
     widgets.push_back(widget);
 }
@@ -146,7 +154,10 @@ void Widget3DEventHandler::removeWidget3D(IWidget3D* widget)
         lastMouseEvent->graphicsNode = nullptr;
     if (ownsCurrentNode)
         currentEvent->graphicsNode = nullptr;
-    widgets.erase(std::remove(widgets.begin(), widgets.end(), widget), widgets.end());
+    if (registered) {
+        widgets.erase(std::find(widgets.begin(), widgets.end(), widget));
+        registeredWidgets.erase(widget);
+    }
 }
 
 bool Widget3DEventHandler::mousePress(QMouseEvent* event)
@@ -497,7 +508,7 @@ const std::vector<IWidget3D*>& Widget3DEventHandler::getWidgets() const
 
 bool Widget3DEventHandler::isRegistered(IWidget3D* widget) const
 {
-    return std::find(widgets.begin(), widgets.end(), widget) != widgets.end();
+    return registeredWidgets.count(widget) != 0;
 }
 
 IWidget3D* Widget3DEventHandler::getActiveWidget() const

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 namespace Kairn::Graphics {
@@ -139,6 +140,12 @@ public:
     IWidget3D* getHoveredWidget() const;
 
 private:
+    friend class IWidget3D;
+    // Registration from the widget's constructor: a widget under construction is in no group and
+    // holds no widgets yet, so the containment checks of addWidget3D, which visit every
+    // registered widget, are not needed.
+    void addConstructedWidget3D(IWidget3D* widget);
+
     IWidget3D* widgetUnderMouse(Widget3DMouseEvent* event);
     // The press of the current record on `under` (may be null); returns whether a drag started.
     bool pressWidget(const QPointer<IWidget3D>& under, const QMouseEvent& event);
@@ -167,6 +174,8 @@ private:
     QPointer<QWidget> view;
     Kairn::Graphics::Viewport* viewport;
     std::vector<IWidget3D*> widgets;
+    // The same widgets, for membership tests in constant time: hosts register thousands.
+    std::unordered_set<const IWidget3D*> registeredWidgets;
     IWidget3D* activeWidget = nullptr;
     IWidget3D* hoveredWidget = nullptr;
     QCursor savedCursor;

@@ -14,7 +14,7 @@ namespace Lumo::Objects {
 //
 // Holders that keep state after the matrix (a scene node's offset) register themselves; a step
 // applied with transformBy is then reported to each of them, so they all move along with it.
-// Writing the matrix with setMatrix reports nothing.
+// Writing the matrix with setMatrix only tells them that it changed (sharedMatrixReplaced).
 class SharedMatrix : public ARefCounted, public HeapOperators
 {
 public:
@@ -24,6 +24,8 @@ public:
     public:
         // The matrix has just become matrix . step.
         virtual void sharedMatrixTransformedBy(const ADevMatrix& step) = 0;
+        // The matrix was written with setMatrix or an assignment.
+        virtual void sharedMatrixReplaced() {}
 
     protected:
         ~Holder() = default;
@@ -35,12 +37,17 @@ public:
     SharedMatrix(const SharedMatrix& other) : ARefCounted(other), HeapOperators(other), m_matrix(other.m_matrix) {}
     SharedMatrix& operator=(const SharedMatrix& other)
     {
-        m_matrix = other.m_matrix;
+        setMatrix(other.m_matrix);
         return *this;
     }
 
     const ADevMatrix& matrix() const { return m_matrix; }
-    void setMatrix(const ADevMatrix& matrix) { m_matrix = matrix; }
+    void setMatrix(const ADevMatrix& matrix)
+    {
+        m_matrix = matrix;
+        for (Holder* holder : m_holders)
+            holder->sharedMatrixReplaced();
+    }
 
     // matrix := matrix . step, then every holder is told, in the order they joined.
     void transformBy(const ADevMatrix& step)

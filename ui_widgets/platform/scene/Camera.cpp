@@ -75,6 +75,7 @@ void Camera::updateFrame()
     m_forward = forward;
     m_right = right;
     m_up = Lumo::cross(right, forward);
+    ++m_revision;
 }
 
 void Camera::setParameters(const Ocuvo::CameraParameters& parameters)

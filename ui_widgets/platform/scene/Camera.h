@@ -38,6 +38,8 @@ public:
     Lumo::float3 right() const { return m_right; }
     // Unit line of sight, from the eye toward the target.
     Lumo::float3 getViewDirection() const { return m_forward; }
+    // Changes with every change of the camera or its image size: view-dependent caches key on it.
+    quint64 revision() const { return m_revision; }
 
     void setPerspective(float verticalFieldOfViewRadians);
     void setOrthographic(float viewHeight);
@@ -94,6 +96,7 @@ private:
     Lumo::float3 m_right{1.0f, 0.0f, 0.0f};
     Lumo::float3 m_up{0.0f, 1.0f, 0.0f};
     int m_operationDepth = 0;
+    quint64 m_revision = 0;
     std::vector<CameraChangeProtocol*> m_listeners;
 };
 

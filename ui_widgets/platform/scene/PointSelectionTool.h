@@ -6,9 +6,13 @@
 #include "ui_widgets/platform/scene/PointSelectionToolSettings.h"
 #include "ui_widgets/platform/scene/SceneItemType.h"
 
+#include <vector>
+
 namespace Kairn::Graphics {
 
+class IScene;
 class Viewport;
+class VyrGraphicsNode;
 
 // The point selection tool of GraphicsSystem. A pick casts the viewport camera's ray through the
 // screen point into the top-level nodes of the scene item types its kind sees (seesItemType) and
@@ -38,11 +42,25 @@ public:
                      Kairn::Objects::Vector3<float>& normal) override;
 
 private:
+    // A top-level node whose subtree the ray hit, with its place in the scene's order.
+    struct Candidate
+    {
+        SceneItemType type;
+        int order;
+        VyrGraphicsNode* node;
+    };
+
     bool pickNearest(const Lumo::vec2<float>& screenPoint, Kairn::Objects::Ray3<float>& ray, PickHit& hit) const;
 
     Viewport* m_viewport;
     int m_kind;
     PointSelectionToolSettings m_settings;
+    // Kept between picks so that a pick allocates nothing once it has grown.
+    mutable std::vector<Candidate> m_candidates;
+    // The scene's item types, read again when nodes join or leave.
+    mutable std::vector<SceneItemType> m_itemTypes;
+    mutable quint64 m_itemTypesRevision = 0;
+    mutable const IScene* m_itemTypesScene = nullptr;
 };
 
 } // namespace Kairn::Graphics

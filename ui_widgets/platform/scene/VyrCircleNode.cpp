@@ -72,6 +72,11 @@ Kairn::Objects::Box<double> VyrCircleNode::getUntransformedBounds() const
     return {{-r, -r, 0.0}, {r, r, 0.0}};
 }
 
+float VyrCircleNode::ownPickTolerancePixels(const PickContext& context) const
+{
+    return m_fillable ? 0.0f : std::max(context.pixelTolerance, 0.5f * m_weight);
+}
+
 bool VyrCircleNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
                                       float& distance, Lumo::float3& worldPoint) const
 {

@@ -33,6 +33,7 @@ public:
     float getWeight() const { return m_weight; }
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
+    float ownPickTolerancePixels(const PickContext& context) const override;
     bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
                            Lumo::float3& worldPoint) const override;
     // The disc only; an outline is hit in world space by intersectWorldRay.

@@ -5,6 +5,7 @@
 #include "ui_widgets/platform/scene/BillboardPlacement.h"
 #include "ui_widgets/platform/scene/Camera.h"
 #include "ui_widgets/platform/scene/IScene.h"
+#include "ui_widgets/platform/scene/PickBoundsHierarchy.h"
 #include "ui_widgets/platform/scene/VyrGraphicsNodeWithProxy.h"
 #include "ui_widgets/platform/scene/VyrGroupNode.h"
 
@@ -25,6 +26,10 @@ quint64 nextGeometryRevision()
     return ++revision;
 }
 
+// Pose changes and full-transform caches are stamped with this clock (the user-interface thread
+// is the only one that touches nodes).
+quint64 poseClock = 0;
+
 ADevMatrix linearPart(ADevMatrix matrix)
 {
     matrix.M41 = matrix.M42 = matrix.M43 = 0;
@@ -39,7 +44,8 @@ ADevMatrix rotationAbout(const float3& point, const Kairn::Objects::Vector3<floa
 } // namespace
 
 VyrGraphicsNode::VyrGraphicsNode()
-    : m_geometryRevision(nextGeometryRevision())
+    : m_geometryRevision(nextGeometryRevision()),
+      m_poseChangedAt(++poseClock)
 {
     useWorldMatrix(new SharedMatrix());
 }
@@ -50,7 +56,8 @@ VyrGraphicsNode::VyrGraphicsNode(const VyrGraphicsNode& other)
       AAttachable(),
       HeapOperators(),
       NetObjectCountImpl<VyrGraphicsNode>(other),
-      m_geometryRevision(nextGeometryRevision())
+      m_geometryRevision(nextGeometryRevision()),
+      m_poseChangedAt(++poseClock)
 {
     useWorldMatrix(new SharedMatrix(other.m_world->matrix()));
     copySettingsFrom(other);
@@ -91,6 +98,38 @@ void VyrGraphicsNode::copySettingsFrom(const VyrGraphicsNode& other)
     m_screenFactor = other.m_screenFactor;
     m_screenAnchor = other.m_screenAnchor;
     m_billboard = other.m_billboard;
+    poseChanged();
+}
+
+void VyrGraphicsNode::poseChanged()
+{
+    m_poseChangedAt = ++poseClock;
+    notifySceneOfChange();
+}
+
+void VyrGraphicsNode::notifySceneOfChange() const
+{
+    const VyrGraphicsNode* root = this;
+    while (const VyrGraphicsNode* parent = root->frameParent())
+        root = parent;
+    if (root->m_scene)
+        root->m_scene->nodeChanged(const_cast<VyrGraphicsNode*>(root));
+}
+
+quint64 VyrGraphicsNode::latestPoseChangeInChain() const
+{
+    quint64 latest = 0;
+    for (const VyrGraphicsNode* node = this; node; node = node->frameParent())
+        latest = std::max(latest, node->m_poseChangedAt);
+    return latest;
+}
+
+bool VyrGraphicsNode::isViewDependentChain() const
+{
+    for (const VyrGraphicsNode* node = this; node; node = node->frameParent())
+        if (node->hasConstantScreenSize() || node->isPlacedInView())
+            return true;
+    return false;
 }
 
 VyrGraphicsNode* VyrGraphicsNode::createGraphicsNode()
@@ -179,12 +218,20 @@ ADevMatrix VyrGraphicsNode::getPoseMatrix() const
 
 ADevMatrix VyrGraphicsNode::getFullTransform() const
 {
+    if (m_fullTransformAt >= latestPoseChangeInChain())
+        return m_fullTransform;
     const VyrGraphicsNode* parent = frameParent();
-    return parent ? ADevMatrix::Multiply(getPoseMatrix(), parent->getFullTransform()) : getPoseMatrix();
+    m_fullTransform = parent ? ADevMatrix::Multiply(getPoseMatrix(), parent->getFullTransform()) : getPoseMatrix();
+    m_fullTransformAt = poseClock;
+    return m_fullTransform;
 }
 
 ADevMatrix VyrGraphicsNode::getDrawTransform(const Camera& camera) const
 {
+    // Without a constant screen size or a view placement on the way up, the draw transform is
+    // the full transform, product for product, and that one is cached.
+    if (!isViewDependentChain())
+        return getFullTransform();
     const VyrGraphicsNode* parent = frameParent();
     ADevMatrix placed =
         parent ? ADevMatrix::Multiply(getPoseMatrix(), parent->getDrawTransform(camera)) : getPoseMatrix();
@@ -199,6 +246,11 @@ ADevMatrix VyrGraphicsNode::getDrawTransform(const Camera& camera) const
 ADevMatrix VyrGraphicsNode::placeInView(const ADevMatrix& placed, const Camera& camera) const
 {
     return m_billboard ? BillboardPlacement::apply(*m_billboard, placed, camera) : placed;
+}
+
+bool VyrGraphicsNode::isPlacedInView() const
+{
+    return m_billboard.has_value();
 }
 
 float3 VyrGraphicsNode::getPosition() const
@@ -216,6 +268,7 @@ void VyrGraphicsNode::placeAt(const float3& position)
     if (!Lumo::isFinite(position))
         return;
     m_offset = position - rotationScaleAndWorld().transformPoint(getUntransformedPosition());
+    poseChanged();
 }
 
 float3 VyrGraphicsNode::transformedUnitDirection(const float3& untransformed) const
@@ -275,6 +328,7 @@ void VyrGraphicsNode::applyInParentSpace(const ADevMatrix& map)
                                           worldInverse);
     else
         m_rotation = ADevMatrix::Multiply(m_rotation, mapLinear);
+    poseChanged();
     placeAt(newPosition);
 }
 
@@ -331,6 +385,7 @@ void VyrGraphicsNode::setScale(const float3& scale)
         return;
     const float3 position = getPosition();
     m_scale = scale;
+    poseChanged();
     placeAt(position);
 }
 
@@ -373,6 +428,12 @@ void VyrGraphicsNode::sharedMatrixTransformedBy(const ADevMatrix& step)
     // pose . m = R . W . m . Translation(T . linear(m)): the offset turns and scales with the
     // step, while the step's translation went into W.
     m_offset = linearPart(step).transformVector(m_offset);
+    poseChanged();
+}
+
+void VyrGraphicsNode::sharedMatrixReplaced()
+{
+    poseChanged();
 }
 
 void VyrGraphicsNode::rotateBy(float radians, const Lumo::Objects::XLine<float>& line)
@@ -397,6 +458,7 @@ void VyrGraphicsNode::useWorldMatrix(SharedMatrix* matrix)
     matrix->addHolder(this);
     if (old)
         old->ReleaseRef();
+    poseChanged();
 }
 
 float3 VyrGraphicsNode::getUntransformedPosition() const
@@ -489,6 +551,7 @@ void VyrGraphicsNode::setConstantScreenSize(int pixels, float factor, const floa
     ADevMatrix toOwnFrame;
     if (anchor != getPosition() && ADevMatrix::Invert(getPoseMatrix(), toOwnFrame))
         m_screenAnchor = toOwnFrame.transformPoint(anchor);
+    poseChanged();
 }
 
 void VyrGraphicsNode::setConstantScreenSize(int pixels, float factor)
@@ -501,6 +564,7 @@ void VyrGraphicsNode::clearConstantScreenSize()
     m_screenPixels = 0;
     m_screenFactor = 1.0f;
     m_screenAnchor = {};
+    poseChanged();
 }
 
 float VyrGraphicsNode::constantScreenSizeScale(float pixelsPerWorldUnitAtAnchor) const
@@ -514,6 +578,7 @@ void VyrGraphicsNode::setBillboard(const Lumo::Graphics::Billboard& billboard)
 {
     const Lumo::Graphics::Billboard copy = billboard;
     m_billboard = copy;
+    poseChanged();
 }
 
 const Lumo::Graphics::Billboard* VyrGraphicsNode::getBillboard() const
@@ -523,17 +588,22 @@ const Lumo::Graphics::Billboard* VyrGraphicsNode::getBillboard() const
 
 Lumo::Graphics::Billboard* VyrGraphicsNode::getBillboard()
 {
+    // The caller may change the billboard through the pointer.
+    if (m_billboard)
+        poseChanged();
     return m_billboard ? &*m_billboard : nullptr;
 }
 
 void VyrGraphicsNode::removeBillboard()
 {
     m_billboard.reset();
+    poseChanged();
 }
 
 void VyrGraphicsNode::update()
 {
     m_geometryRevision = nextGeometryRevision();
+    notifySceneOfChange();
 }
 
 bool VyrGraphicsNode::pickRay(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit)
@@ -599,14 +669,84 @@ bool VyrGraphicsNode::intersectLocalRay(const Kairn::Objects::Ray3<float>&, cons
 
 void VyrGraphicsNode::enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>&) const {}
 
+int VyrGraphicsNode::subNodeCount() const
+{
+    return 0;
+}
+
+VyrGraphicsNode* VyrGraphicsNode::subNodeAt(int) const
+{
+    return nullptr;
+}
+
 bool VyrGraphicsNode::pickSubNodes(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit)
 {
     bool found = false;
-    enumerateSubNodes([&](VyrGraphicsNode* node) {
-        if (node && node->pickRay(worldRay, context, hit))
+    for (int i = 0, count = subNodeCount(); i < count; ++i)
+        if (VyrGraphicsNode* node = subNodeAt(i); node && node->pickRay(worldRay, context, hit))
             found = true;
-    });
     return found;
+}
+
+bool VyrGraphicsNode::computeSubtreePickBounds(PickContext& context, PickBox& box, bool& viewDependent) const
+{
+    // Visibility and pickability are left to the exact tests: they may change without a word
+    // to the scene, and a box that holds hidden nodes too is still a bound.
+    if (isViewDependentChain())
+        viewDependent = true;
+    context.localToWorld = context.camera ? getDrawTransform(*context.camera) : getFullTransform();
+    PickBox own;
+    if (!ownPickBounds(context, own, viewDependent))
+        return false;
+    box.extend(own);
+    for (int i = 0, count = subNodeCount(); i < count; ++i)
+        if (const VyrGraphicsNode* node = subNodeAt(i); node && !node->computeSubtreePickBounds(context, box, viewDependent))
+            return false;
+    return true;
+}
+
+bool VyrGraphicsNode::ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const
+{
+    return addLocalPickBox(getUntransformedBounds(), ownPickTolerancePixels(context), context, box, viewDependent);
+}
+
+bool VyrGraphicsNode::addLocalPickBox(const Kairn::Objects::Box<double>& local, float tolerance,
+                                      const PickContext& context, PickBox& box, bool& viewDependent)
+{
+    if (local.isEmpty())
+        return true;
+    PickBox world;
+    float leastPixelsPerUnit = INFINITY;
+    const bool measuresPixels = tolerance > 0 && context.camera;
+    for (int corner = 0; corner < 8; ++corner) {
+        const float3 p{float(corner & 1 ? local.max().x : local.min().x), float(corner & 2 ? local.max().y : local.min().y),
+                       float(corner & 4 ? local.max().z : local.min().z)};
+        const float3 q = context.toWorld(p);
+        if (!Lumo::isFinite(q))
+            return false;
+        world.extend(q);
+        if (measuresPixels)
+            leastPixelsPerUnit = std::min(leastPixelsPerUnit, context.camera->pixelsPerWorldUnitAt(q));
+    }
+    float margin = 0;
+    if (tolerance > 0) {
+        // A curve is hit where the ray passes within the tolerance, in pixels at the depth of
+        // its nearest point: at most this far in world units anywhere in the box.
+        viewDependent = true;
+        if (!context.camera)
+            return true;
+        margin = tolerance / leastPixelsPerUnit;
+        if (!std::isfinite(margin))
+            return false;
+    }
+    world.inflate(margin);
+    box.extend(world);
+    return true;
+}
+
+float VyrGraphicsNode::ownPickTolerancePixels(const PickContext&) const
+{
+    return 0;
 }
 
 } // namespace Kairn::Graphics

@@ -26,6 +26,7 @@ namespace Kairn::Graphics {
 
 class Camera;
 class IScene;
+struct PickBox;
 class VyrGroupNode;
 class VyrGraphicsNodeWithProxy;
 
@@ -186,6 +187,16 @@ public:
     // The nodes drawn or picked as parts of this one: a group's children, a proxy node's two
     // parts. Used to walk a subtree.
     virtual void enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const;
+    // The same nodes by index, for walks on the pick path that must not allocate.
+    virtual int subNodeCount() const;
+    virtual VyrGraphicsNode* subNodeAt(int index) const;
+
+    // The broad phase of picking: a world box holding every point where a ray can hit this node
+    // or a node below it in the context's view (context.camera, context.pixelTolerance; the
+    // context's localToWorld is used as scratch). viewDependent is set when the box changes
+    // with the view (constant screen size, billboards, screen placement, pixel tolerances).
+    // False when some node cannot bound its hits: the node must then be tested on every pick.
+    bool computeSubtreePickBounds(PickContext& context, PickBox& box, bool& viewDependent) const;
 
 protected:
     VyrGraphicsNode();
@@ -196,6 +207,22 @@ protected:
     // The last step of the draw transform, after the constant screen size: `placed` turned by
     // the node's billboard (BillboardPlacement), or left as it is without one.
     virtual Lumo::Objects::ADevMatrix placeInView(const Lumo::Objects::ADevMatrix& placed, const Camera& camera) const;
+    // Whether placeInView depends on the camera for this node (a billboard, a screen placement).
+    virtual bool isPlacedInView() const;
+    // The box of the node's own geometry for computeSubtreePickBounds, with context.localToWorld
+    // holding its draw transform: by default the untransformed bounds carried through it, grown
+    // by ownPickTolerancePixels on screen. Nodes that are hit outside those bounds override it.
+    virtual bool ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const;
+    // How many pixels off its drawn lines the node is still hit (curves and outlines); 0 for
+    // geometry that is hit exactly.
+    virtual float ownPickTolerancePixels(const PickContext& context) const;
+    // Adds a local box carried through context.localToWorld to `box`, grown by `tolerance`
+    // pixels on screen (which makes it view dependent). False for a box that does not stay finite.
+    static bool addLocalPickBox(const Kairn::Objects::Box<double>& local, float tolerance, const PickContext& context,
+                                PickBox& box, bool& viewDependent);
+    // Tells the scene that holds this node's subtree that the subtree may have changed shape or
+    // place, so that its pick bounds are recomputed before the next pick.
+    void notifySceneOfChange() const;
 
 private:
     friend class VyrGroupNode;
@@ -216,7 +243,17 @@ private:
     void useWorldMatrix(Lumo::Objects::SharedMatrix* matrix);
     // A sharer of W was transformed: this node's offset turns and scales with the step.
     void sharedMatrixTransformedBy(const Lumo::Objects::ADevMatrix& step) override;
+    // W was written directly: only the cached transforms follow.
+    void sharedMatrixReplaced() override;
     void copySettingsFrom(const VyrGraphicsNode& other);
+    // The pose, the world matrix, a view placement or the frame parent changed: cached
+    // transforms of this node and of the nodes below it are stale.
+    void poseChanged();
+    // The newest pose change of this node or of a node above it.
+    quint64 latestPoseChangeInChain() const;
+    // Whether the draw transform depends on the camera: a constant screen size or a view
+    // placement of this node or of a node above it.
+    bool isViewDependentChain() const;
 
     IScene* m_scene = nullptr;
     SceneItemType m_sceneType = 0;
@@ -237,6 +274,12 @@ private:
     Lumo::float3 m_screenAnchor;
     std::optional<Lumo::Graphics::Billboard> m_billboard;
     quint64 m_geometryRevision = 0;
+
+    // The full transform, kept until a pose above or at this node changes (poseChanged stamps
+    // changes with a process-wide clock; the cache is valid while it is newer than all of them).
+    quint64 m_poseChangedAt = 0;
+    mutable quint64 m_fullTransformAt = 0;
+    mutable Lumo::Objects::ADevMatrix m_fullTransform;
 };
 
 } // namespace Kairn::Graphics

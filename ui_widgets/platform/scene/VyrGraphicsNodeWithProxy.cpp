@@ -12,6 +12,7 @@ VyrGraphicsNodeWithProxy::VyrGraphicsNodeWithProxy(VyrGraphicsNode* main, VyrGra
         part->AddRef();
         part->removeFromScene();
         part->m_proxyOwner = this;
+        part->poseChanged();
     }
 }
 
@@ -21,6 +22,7 @@ VyrGraphicsNodeWithProxy::~VyrGraphicsNodeWithProxy()
         if (!part)
             continue;
         part->m_proxyOwner = nullptr;
+        part->poseChanged();
         part->ReleaseRef();
     }
 }
@@ -74,6 +76,7 @@ void VyrGraphicsNodeWithProxy::forgetPart(VyrGraphicsNode* part)
         m_main = nullptr;
     if (part == m_proxy)
         m_proxy = nullptr;
+    notifySceneOfChange();
 }
 
 void VyrGraphicsNodeWithProxy::setColor(const Lumo::vec4<float>& color)
@@ -133,6 +136,21 @@ bool VyrGraphicsNodeWithProxy::pickRay(const Kairn::Objects::Ray3<float>& worldR
     if (!m_proxy || !isPickable() || (!isVisible() && !context.includeHidden))
         return false;
     return m_proxy->pickRay(worldRay, context, hit);
+}
+
+bool VyrGraphicsNodeWithProxy::ownPickBounds(const PickContext&, PickBox&, bool&) const
+{
+    return true;
+}
+
+int VyrGraphicsNodeWithProxy::subNodeCount() const
+{
+    return 2;
+}
+
+VyrGraphicsNode* VyrGraphicsNodeWithProxy::subNodeAt(int index) const
+{
+    return index == 0 ? m_main : index == 1 ? m_proxy : nullptr;
 }
 
 void VyrGraphicsNodeWithProxy::enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const

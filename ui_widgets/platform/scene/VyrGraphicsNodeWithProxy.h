@@ -46,8 +46,13 @@ public:
 
     bool pickRay(const Kairn::Objects::Ray3<float>& worldRay, PickContext& context, PickHit& hit) override;
     void enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const override;
+    // Main, then proxy; a part that was destroyed is null.
+    int subNodeCount() const override;
+    VyrGraphicsNode* subNodeAt(int index) const override;
 
 protected:
+    // Only the parts have geometry.
+    bool ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const override;
     VyrGraphicsNodeWithProxy(VyrGraphicsNode* main, VyrGraphicsNode* proxy);
 
 private:

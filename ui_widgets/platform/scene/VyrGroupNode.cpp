@@ -92,6 +92,7 @@ bool VyrGroupNode::addChildNode(VyrGraphicsNode* node, bool keepWorldPose)
     node->removeFromScene();
     m_children.push_back(node);
     node->m_parentGroup = this;
+    node->poseChanged();
 
     VyrGraphicsNode* root = getRootParentNode(this);
     if (!root)
@@ -117,6 +118,7 @@ bool VyrGroupNode::addChildNode(VyrGraphicsNode* node, const Lumo::float3& posit
 void VyrGroupNode::detachChild(VyrGraphicsNode* node)
 {
     node->m_parentGroup = nullptr;
+    node->poseChanged();
     node->RemoveAttachment(InterfaceID());
     markSubtree(node, node->GetInterface(InterfaceID()) ? node : nullptr);
 }
@@ -163,6 +165,21 @@ void VyrGroupNode::enumerateChildNodes(const std::function<void(VyrGraphicsNode*
 void VyrGroupNode::enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const
 {
     enumerateChildNodes(visit);
+}
+
+bool VyrGroupNode::ownPickBounds(const PickContext&, PickBox&, bool&) const
+{
+    return true;
+}
+
+int VyrGroupNode::subNodeCount() const
+{
+    return childCount();
+}
+
+VyrGraphicsNode* VyrGroupNode::subNodeAt(int index) const
+{
+    return childAt(index);
 }
 
 VyrGraphicsNode* VyrGroupNode::childAt(int index) const

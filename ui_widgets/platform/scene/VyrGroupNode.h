@@ -50,8 +50,12 @@ public:
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
     void enumerateSubNodes(const std::function<void(VyrGraphicsNode*)>& visit) const override;
+    int subNodeCount() const override;
+    VyrGraphicsNode* subNodeAt(int index) const override;
 
 protected:
+    // A group has no geometry of its own; its children bound themselves.
+    bool ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const override;
     VyrGroupNode();
 
 private:

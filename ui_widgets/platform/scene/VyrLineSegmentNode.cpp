@@ -85,6 +85,11 @@ Kairn::Objects::Box<double> VyrLineSegmentNode::getUntransformedBounds() const
             Kairn::Objects::Vector3<double>(m_end.x, m_end.y, m_end.z)};
 }
 
+float VyrLineSegmentNode::ownPickTolerancePixels(const PickContext& context) const
+{
+    return std::max(context.pixelTolerance, 0.5f * m_weight);
+}
+
 bool VyrLineSegmentNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
                                            float& distance, Lumo::float3& worldPoint) const
 {

@@ -39,6 +39,7 @@ public:
     float getUntransformedZLength() const override { return Lumo::length(m_end - m_start); }
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
+    float ownPickTolerancePixels(const PickContext& context) const override;
     bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
                            Lumo::float3& worldPoint) const override;
 

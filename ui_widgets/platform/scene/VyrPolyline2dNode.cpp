@@ -46,4 +46,9 @@ Lumo::Objects::ADevMatrix VyrPolyline2dNode::placeInView(const Lumo::Objects::AD
     return onScreen;
 }
 
+bool VyrPolyline2dNode::isPlacedInView() const
+{
+    return true;
+}
+
 } // namespace Kairn::Graphics

@@ -31,6 +31,7 @@ protected:
     VyrPolyline2dNode() { setFlat(true); }
 
     Lumo::Objects::ADevMatrix placeInView(const Lumo::Objects::ADevMatrix& placed, const Camera& camera) const override;
+    bool isPlacedInView() const override;
 };
 
 } // namespace Kairn::Graphics

@@ -106,6 +106,27 @@ Kairn::Objects::Box<double> VyrPolylineNode::getUntransformedBounds() const
     return bounds;
 }
 
+float VyrPolylineNode::ownPickTolerancePixels(const PickContext& context) const
+{
+    return std::max(context.pixelTolerance, 0.5f * m_weight);
+}
+
+bool VyrPolylineNode::ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const
+{
+    if (!VyrGraphicsNode::ownPickBounds(context, box, viewDependent))
+        return false;
+    const std::vector<Lumo::float3>& points = drawnPoints();
+    if (!m_fillable || points.size() < 3 || m_flat)
+        return true;
+    const Lumo::float3 normal = PickGeometry::polygonNormal(points.data(), int(points.size()));
+    Kairn::Objects::Box<double> projected;
+    for (const Lumo::float3& p : points) {
+        const Lumo::float3 q = p - normal * Lumo::dot(p - points[0], normal);
+        projected.extend({double(q.x), double(q.y), double(q.z)});
+    }
+    return addLocalPickBox(projected, 0.0f, context, box, viewDependent);
+}
+
 bool VyrPolylineNode::intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context,
                                         float& distance, Lumo::float3& worldPoint) const
 {

@@ -46,6 +46,10 @@ public:
     const std::vector<Lumo::float3>& drawnPoints() const;
 
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
+    float ownPickTolerancePixels(const PickContext& context) const override;
+    // The outline's box, and for a fill out of its points' plane the points projected onto the
+    // plane where the fill is hit.
+    bool ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const override;
     bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
                            Lumo::float3& worldPoint) const override;
     // The fill only; the outline is hit in world space by intersectWorldRay.

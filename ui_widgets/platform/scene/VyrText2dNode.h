@@ -25,6 +25,9 @@ public:
     Kairn::Objects::Box<double> getUntransformedBounds() const override;
     bool intersectWorldRay(const Kairn::Objects::Ray3<float>& worldRay, const PickContext& context, float& distance,
                            Lumo::float3& worldPoint) const override;
+    // The text's pixel rectangle carried into the world at the depth of its origin, where
+    // intersectWorldRay hits it.
+    bool ownPickBounds(const PickContext& context, PickBox& box, bool& viewDependent) const override;
 
 protected:
     VyrText2dNode() = default;
