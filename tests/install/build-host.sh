@@ -9,6 +9,7 @@ set -euo pipefail
 mode=$1 from=$(realpath "$2") to=${3:-}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 launcher=$(command -v ccache || true)
+host_flags=${UIW_HOST_FLAGS:-}
 export QT_QPA_PLATFORM=offscreen
 use_pkg_config() { PKG_CONFIG_PATH=$(dirname "$(find "$from" -name uiwidgets.pc -print -quit)"); export PKG_CONFIG_PATH; }
 case "$mode" in
@@ -17,16 +18,17 @@ case "$mode" in
     cmake --install "$from" --prefix "$to" >/dev/null ;;
   cmake)
     cmake -S "$source_dir/examples/minimal_host" -B "$to" -G Ninja -DCMAKE_PREFIX_PATH="$from" \
-      -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" >/dev/null
+      -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" -DCMAKE_CXX_FLAGS="$host_flags" \
+      -DCMAKE_EXE_LINKER_FLAGS="$host_flags" >/dev/null
     cmake --build "$to"
     "$to/minimal_host" --drag ;;
   pkg-config)
     use_pkg_config
     mkdir -p "$to"
     # shellcheck disable=SC2046 # the flags are meant to split
-    $launcher c++ $(pkg-config --cflags uiwidgets) -c "$source_dir/examples/minimal_host/main.cpp" -o "$to/main.o"
+    $launcher c++ $host_flags $(pkg-config --cflags uiwidgets) -c "$source_dir/examples/minimal_host/main.cpp" -o "$to/main.o"
     # shellcheck disable=SC2046
-    c++ "$to/main.o" -o "$to/minimal_host" $(pkg-config --libs uiwidgets)
+    c++ $host_flags "$to/main.o" -o "$to/minimal_host" $(pkg-config --libs uiwidgets)
     LD_LIBRARY_PATH=$(pkg-config --variable=libdir uiwidgets) "$to/minimal_host" --drag ;;
   headers)
     use_pkg_config
